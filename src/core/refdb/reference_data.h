@@ -44,6 +44,11 @@ struct LoadError {
     std::string file;
     std::string table;
     std::string message;
+    // The offending cell when the fault is in one (0-based record and
+    // column ordinal), otherwise -1. The database builder maps it back to
+    // the line of its source.
+    int row = -1;
+    int column = -1;
 };
 
 // Reads table `table` of the SQLite file `path` (opened read-only).
@@ -78,12 +83,27 @@ public:
     static constexpr std::array<std::string_view, 7> kTables{
         "Gaiki", "Dendouritu", "Soutou_Ondosa", "Neturyou", "Kyojyuu_Ninzuu", "Syoudo",
         "KankiRyou"};
+    // The outdoor columns shown by name, in GaikiColumn order.
+    static constexpr std::array<std::string_view, 4> kGaikiColumns{
+        "乾球温度(0-24時)", "乾球温度(8-17時)", "露点温度(0-24時)", "露点温度(8-17時)"};
 
     // Loads all seven tables from `dir`. A missing file, a missing table or
     // a table with fewer rows or columns than the look-ups read is an error.
     static std::optional<ReferenceData> Load(const std::string& dir, LoadError* error);
     // Builds from tables already read (tests); checks their shape the same way.
     static std::optional<ReferenceData> FromTables(std::array<Table, 7> tables, LoadError* error);
+    // Whether `table` can serve as table `index` (0..6, the order of kFiles):
+    // at least the rows and columns the look-ups read, the four named
+    // outdoor columns, every cell read as a 16-bit integer or a single in
+    // range, and every listed material with a name that the project file can
+    // hold unescaped and a positive conductivity. The same check guards the
+    // database builder, so a table that fails it is never shipped.
+    static bool CheckTable(std::size_t index, const Table& table, LoadError* error);
+
+    // Each building type of the occupant table has two places.
+    static constexpr int kPlaceCount = 2;
+    // The conductivity lists offer at most this many materials per category.
+    static constexpr int kMaxMaterials = 7;
 
     const Table& Gaiki() const { return tables_[0]; }
     const Table& Dendouritu() const { return tables_[1]; }
@@ -92,6 +112,11 @@ public:
     const Table& Kyojyuu_Ninzuu() const { return tables_[4]; }
     const Table& Syoudo() const { return tables_[5]; }
     const Table& KankiRyou() const { return tables_[6]; }
+
+    // Look-ups take indexes that the room check (room_check.h) has
+    // validated against these tables. An index a table lacks asserts in
+    // debug builds and otherwise reads nothing: an empty text or 0. The
+    // occupant look-ups and KankiRate(-1) are the exceptions noted below.
 
     // --- Outdoor conditions: row n is city n (Basyo 0..13).
     int CityCount() const;
@@ -111,7 +136,10 @@ public:
 
     // --- Occupant table, read by position: column k is building type k
     // (1..8), place 1 or 2. With place 0 nothing is read: the out
-    // parameters keep their values and the functions return 0.
+    // parameters keep their values and the functions return 0. A column
+    // the table lacks (9, direct input, holds no building type) or a place
+    // beyond 2 reads nothing in the same way, without asserting, as the
+    // callers may ask for the stored building type whatever it is.
     // Place name and occupant density (persons per m2) of place `situnai`.
     void Basyo_Kaesi(int tatemono, int situnai, std::string& Heya, float& Hito) const;
     // Sensible and latent heat per person (kcal/h at 26 C) of place
@@ -133,11 +161,16 @@ public:
     const std::string& IlluminancePlaces(int record, int tab) const;
 
     // --- Ventilation table: row 0 minimum, row 1 recommended; place 0..6.
+    // Place -1 (none chosen) is an empty text and 0 without asserting.
     const std::string& KankiRateText(bool minimum, int place) const;
     float KankiRate(bool minimum, int place) const;
 
 private:
+    ReferenceData() = default;
+
     std::array<Table, 7> tables_;
+    // Ordinals of the four named outdoor columns, in GaikiColumn order.
+    std::array<int, 4> gaikiColumns_{};
 };
 
 }  // namespace karumoa::refdb

@@ -100,8 +100,7 @@ public:
 
     int Run() {
         std::size_t index = 0;
-        while (index < ReferenceData::kTables.size() &&
-               ReferenceData::kTables[index] != table_) {
+        while (index < ReferenceData::kTables.size() && ReferenceData::kTables[index] != table_) {
             ++index;
         }
         if (index == ReferenceData::kTables.size()) {

@@ -53,8 +53,8 @@ public:
     std::optional<Table> Read() {
         std::error_code ec;
         if (!std::filesystem::exists(path_, ec)) {
-            return Fail("参照データファイル「" + file_ + "」が見つかりません（テーブル「" +
-                        table_ + "」、" + path_ + "）。");
+            return Fail("参照データファイル「" + file_ + "」が見つかりません（テーブル「" + table_ +
+                        "」、" + path_ + "）。");
         }
         sqlite3* raw = nullptr;
         const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
@@ -88,11 +88,11 @@ private:
 
     std::nullopt_t FailDb(sqlite3* db, int rc) {
         if (IsNotDatabase(rc)) {
-            return Fail("参照データファイル「" + file_ + "」はデータベースとして読めません（テーブル「" +
-                        table_ + "」）。");
+            return Fail("参照データファイル「" + file_ +
+                        "」はデータベースとして読めません（テーブル「" + table_ + "」）。");
         }
-        return Fail("参照データファイル「" + file_ + "」のテーブル「" + table_ + "」を読めません（" +
-                    ErrorText(db, rc) + "）。");
+        return Fail("参照データファイル「" + file_ + "」のテーブル「" + table_ +
+                    "」を読めません（" + ErrorText(db, rc) + "）。");
     }
 
     // Whether the table exists; nullopt (error set) when the file cannot be
@@ -100,16 +100,15 @@ private:
     std::optional<bool> HasTable(sqlite3* db) {
         sqlite3_stmt* raw = nullptr;
         int rc = sqlite3_prepare_v2(
-            db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE",
-            -1, &raw, nullptr);
+            db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", -1,
+            &raw, nullptr);
         Stmt stmt(raw);
         if (rc != SQLITE_OK) {
             FailDb(db, sqlite3_extended_errcode(db));
             return std::nullopt;
         }
         // A null destructor is SQLITE_STATIC: table_ outlives the statement.
-        sqlite3_bind_text(stmt.get(), 1, table_.c_str(), static_cast<int>(table_.size()),
-                          nullptr);
+        sqlite3_bind_text(stmt.get(), 1, table_.c_str(), static_cast<int>(table_.size()), nullptr);
         rc = sqlite3_step(stmt.get());
         if (rc == SQLITE_ROW) {
             return true;

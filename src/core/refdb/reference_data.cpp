@@ -14,7 +14,9 @@ const std::string& EmptyText() {
     return empty;
 }
 
-bool InRange(int index, int count) { return index >= 0 && index < count; }
+bool InRange(int index, int count) {
+    return index >= 0 && index < count;
+}
 
 // A cell read the way the data engine handed numbers over: its leading
 // number, in the width the caller stores. The table check has made sure
@@ -106,7 +108,9 @@ std::optional<ReferenceData> ReferenceData::FromTables(std::array<Table, 7> tabl
 
 // --- Outdoor conditions.
 
-int ReferenceData::CityCount() const { return Gaiki().RowCount(); }
+int ReferenceData::CityCount() const {
+    return Gaiki().RowCount();
+}
 
 const std::string& ReferenceData::CityTemperatureText(int basyo, GaikiColumn column) const {
     assert(InRange(basyo, CityCount()));
@@ -182,8 +186,7 @@ IgrGrid ReferenceData::Igr() const {
 
 // --- Occupant table.
 
-void ReferenceData::Basyo_Kaesi(int tatemono, int situnai, std::string& Heya,
-                                float& Hito) const {
+void ReferenceData::Basyo_Kaesi(int tatemono, int situnai, std::string& Heya, float& Hito) const {
     const int record = OccupantRecord(Kyojyuu_Ninzuu(), 0, 2, tatemono, situnai);
     if (record < 0) {
         return;
@@ -219,7 +222,9 @@ const std::string& ReferenceData::DensityText(int tatemono, int situnai) const {
 
 // --- Illuminance table.
 
-int ReferenceData::IlluminanceCount() const { return Syoudo().RowCount(); }
+int ReferenceData::IlluminanceCount() const {
+    return Syoudo().RowCount();
+}
 
 const std::string& ReferenceData::IlluminanceText(int record) const {
     assert(InRange(record, IlluminanceCount()));

@@ -52,8 +52,7 @@ struct LoadError {
 };
 
 // Reads table `table` of the SQLite file `path` (opened read-only).
-std::optional<Table> ReadTable(const std::string& path, const std::string& table,
-                               LoadError* error);
+std::optional<Table> ReadTable(const std::string& path, const std::string& table, LoadError* error);
 
 // Which of the four outdoor temperatures of a city.
 enum class GaikiColumn {
@@ -78,11 +77,11 @@ class ReferenceData {
 public:
     // File and table names, in the order the tables are loaded.
     static constexpr std::array<std::string_view, 7> kFiles{
-        "Gaiki.sqlite", "NetuDendou.sqlite", "Ondosa.sqlite", "Nissya.sqlite",
+        "Gaiki.sqlite",  "NetuDendou.sqlite", "Ondosa.sqlite", "Nissya.sqlite",
         "Jintai.sqlite", "Syoudo.sqlite",     "kanki.sqlite"};
     static constexpr std::array<std::string_view, 7> kTables{
-        "Gaiki", "Dendouritu", "Soutou_Ondosa", "Neturyou", "Kyojyuu_Ninzuu", "Syoudo",
-        "KankiRyou"};
+        "Gaiki",          "Dendouritu", "Soutou_Ondosa", "Neturyou",
+        "Kyojyuu_Ninzuu", "Syoudo",     "KankiRyou"};
     // The outdoor columns shown by name, in GaikiColumn order.
     static constexpr std::array<std::string_view, 4> kGaikiColumns{
         "乾球温度(0-24時)", "乾球温度(8-17時)", "露点温度(0-24時)", "露点温度(8-17時)"};
@@ -144,8 +143,7 @@ public:
     void Basyo_Kaesi(int tatemono, int situnai, std::string& Heya, float& Hito) const;
     // Sensible and latent heat per person (kcal/h at 26 C) of place
     // `situnai` in column `column`.
-    void Netu_Kaesi(int situnai, int column, std::int16_t& Kennetu,
-                    std::int16_t& Sennetu) const;
+    void Netu_Kaesi(int situnai, int column, std::int16_t& Kennetu, std::int16_t& Sennetu) const;
     // Design illuminance of the place, lx, rounded to an integer.
     std::int16_t Syoudo_Kaesi(int tatemono, int situnai) const;
     // Ventilation rate of the place, m3/h per person.

@@ -30,8 +30,7 @@ std::string Span(int first, int last) {
 std::optional<std::string> CheckRoomAgainstTables(const model::RoomModel& room,
                                                   const ReferenceData& data) {
     if (room.Basyo >= data.CityCount()) {
-        return Refusal("地点", "Basyo", room.Basyo, data.Gaiki(),
-                       Span(0, data.CityCount() - 1));
+        return Refusal("地点", "Basyo", room.Basyo, data.Gaiki(), Span(0, data.CityCount() - 1));
     }
     if (room.Syoudo < 0 || room.Syoudo >= data.IlluminanceCount()) {
         return Refusal("照度", "Syoudo", room.Syoudo, data.Syoudo(),

@@ -67,8 +67,7 @@ std::string CellPlace(const Table& t, int row, int column) {
            t.ColumnNames()[static_cast<std::size_t>(column)] + "）";
 }
 
-bool Fail(const Table& t, std::string message, LoadError* error, int row = -1,
-          int column = -1) {
+bool Fail(const Table& t, std::string message, LoadError* error, int row = -1, int column = -1) {
     if (error) {
         *error = LoadError{t.File(), t.Name(), std::move(message), row, column};
     }
@@ -124,16 +123,17 @@ bool CheckMaterials(const Table& t, LoadError* error) {
                 return FailAt(t, nameRow, c, "の材料名が空です。", error);
             }
             if (!NameStorable(name)) {
-                return FailAt(t, nameRow, c,
-                              "の材料名「" + name +
-                                  "」にカンマ、二重引用符または改行が含まれています。",
-                              error);
+                return FailAt(
+                    t, nameRow, c,
+                    "の材料名「" + name + "」にカンマ、二重引用符または改行が含まれています。",
+                    error);
             }
             std::string encoded;
             if (!text::Utf8ToCp932(name, encoded)) {
-                return FailAt(t, nameRow, c,
-                              "の材料名「" + name + "」はプロジェクトファイルの文字コードで書けません。",
-                              error);
+                return FailAt(
+                    t, nameRow, c,
+                    "の材料名「" + name + "」はプロジェクトファイルの文字コードで書けません。",
+                    error);
             }
             const std::optional<double> lambda = text::ParseNumberField(value);
             if (!lambda || !(*lambda > 0.0) || !text::ToSingle(*lambda)) {

@@ -38,17 +38,6 @@ void ExpectNames(const LoadError& e, const std::string& file, const std::string&
     EXPECT_NE(e.message.find("「" + table + "」"), std::string::npos) << e.message;
 }
 
-TEST(LoadFolder, CopiesOfTheShippedFilesLoad) {
-    TempDir dir;
-    CopyShipped(dir.Path());
-    LoadError error;
-    std::optional<ReferenceData> data = ReferenceData::Load(dir.Path().string(), &error);
-    ASSERT_TRUE(data) << error.message;
-    EXPECT_EQ(data->Gaiki().File(), "Gaiki.sqlite");
-    EXPECT_EQ(data->KankiRyou().Name(), "KankiRyou");
-    EXPECT_EQ(data->Syoudo().ColumnNames().front(), "照度(lx)");
-}
-
 TEST(LoadFolder, MissingFileIsNamedAndNotCreated) {
     TempDir dir;
     CopyShipped(dir.Path());
@@ -57,11 +46,6 @@ TEST(LoadFolder, MissingFileIsNamedAndNotCreated) {
     ExpectNames(e, "kanki.sqlite", "KankiRyou");
     EXPECT_NE(e.message.find("見つかりません"), std::string::npos) << e.message;
     EXPECT_FALSE(std::filesystem::exists(dir / "kanki.sqlite"));
-}
-
-TEST(LoadFolder, EmptyFolderNamesTheFirstTable) {
-    TempDir dir;
-    ExpectNames(LoadFails(dir.Path()), "Gaiki.sqlite", "Gaiki");
 }
 
 TEST(LoadFolder, MissingTable) {
@@ -80,13 +64,6 @@ TEST(LoadFolder, FileThatIsNotADatabase) {
     const LoadError e = LoadFails(dir.Path());
     ExpectNames(e, "Ondosa.sqlite", "Soutou_Ondosa");
     EXPECT_NE(e.message.find("データベースとして読めません"), std::string::npos) << e.message;
-}
-
-TEST(LoadFolder, EmptyFileHasNoTable) {
-    TempDir dir;
-    CopyShipped(dir.Path());
-    WriteFile(dir / "Jintai.sqlite", "");
-    ExpectNames(LoadFails(dir.Path()), "Jintai.sqlite", "Kyojyuu_Ninzuu");
 }
 
 TEST(LoadFolder, ShortTableInTheFile) {
@@ -122,21 +99,18 @@ TEST(TableShape, TooFewRowsOrColumns) {
     const std::array<Table, 7> tables = ShippedTables();
     const int minimumRows[] = {14, 14, 20, 4, 12, 1, 2};
     for (std::size_t i = 0; i < tables.size(); ++i) {
-        const Table& t = tables[i];
-        const LoadError e = CheckFails(i, testing::FirstRows(t, minimumRows[i] - 1));
-        ExpectNames(e, t.File(), t.Name());
+        const LoadError e = CheckFails(i, testing::FirstRows(tables[i], minimumRows[i] - 1));
+        ExpectNames(e, tables[i].File(), tables[i].Name());
         EXPECT_NE(e.message.find(std::to_string(minimumRows[i]) + " 行以上"), std::string::npos)
             << e.message;
     }
-    // One column fewer than the look-ups read.
+    // The ventilation table without its last place.
     const Table& kanki = tables[6];
-    std::vector<std::string> names(kanki.ColumnNames().begin(), kanki.ColumnNames().end() - 1);
-    std::vector<std::string> cells;
-    for (int r = 0; r < kanki.RowCount(); ++r) {
-        for (int c = 0; c + 1 < kanki.ColumnCount(); ++c) {
-            cells.push_back(kanki.Cell(r, c));
-        }
-    }
+    std::vector<std::string> names = kanki.ColumnNames();
+    names.pop_back();
+    std::vector<std::string> cells = testing::CellsOf(kanki, 2);
+    cells.erase(cells.begin() + 13);
+    cells.erase(cells.begin() + 6);
     const LoadError e = CheckFails(6, Table(kanki.File(), kanki.Name(), names, cells));
     EXPECT_NE(e.message.find("7 列以上必要ですが、6 列しかありません"), std::string::npos)
         << e.message;
@@ -145,67 +119,44 @@ TEST(TableShape, TooFewRowsOrColumns) {
 TEST(TableShape, OutdoorTableNeedsTheNamedColumns) {
     const std::array<Table, 7> tables = ShippedTables();
     const Table& g = tables[0];
-    for (std::size_t k = 1; k < 5; ++k) {
-        std::vector<std::string> names = g.ColumnNames();
-        const std::string missing = names[k];
-        names[k] = "温度";
-        std::vector<std::string> cells;
-        for (int r = 0; r < g.RowCount(); ++r) {
-            for (int c = 0; c < g.ColumnCount(); ++c) {
-                cells.push_back(g.Cell(r, c));
-            }
-        }
-        const LoadError e = CheckFails(0, Table(g.File(), g.Name(), names, cells));
-        EXPECT_NE(e.message.find("列「" + missing + "」がありません"), std::string::npos)
-            << e.message;
-    }
+    std::vector<std::string> names = g.ColumnNames();
+    names[4] = "露点";
+    const LoadError e =
+        CheckFails(0, Table(g.File(), g.Name(), names, testing::CellsOf(g, g.RowCount())));
+    EXPECT_NE(e.message.find("列「露点温度(8-17時)」がありません"), std::string::npos) << e.message;
 }
 
 TEST(TableShape, NumbersTheLookupsNarrowMustFit) {
     const std::array<Table, 7> tables = ShippedTables();
-    LoadError e = CheckFails(3, WithCell(tables[3], 1, 6, "40000"));
+    LoadError e = CheckFails(3, WithCell(tables[3], 1, 6, "40000"));  // Igr, 16 bits
     EXPECT_EQ(e.row, 1);
     EXPECT_EQ(e.column, 6);
     EXPECT_NE(e.message.find("2 行目 7 列目（南）の値「40000」"), std::string::npos) << e.message;
-    e = CheckFails(4, WithCell(tables[4], 5, 8, "-32769"));  // latent heat
-    EXPECT_EQ(e.row, 5);
-    e = CheckFails(5, WithCell(tables[5], 9, 0, "1E6"));  // illuminance
-    EXPECT_EQ(e.row, 9);
-    e = CheckFails(2, WithCell(tables[2], 19, 10, "1E39"));  // single overflow
-    EXPECT_EQ(e.column, 10);
-    e = CheckFails(0, WithCell(tables[0], 5, 2, "1D400"));
-    EXPECT_EQ(e.row, 5);
-    // Column 0 of the tables read by code is never read as a number.
-    LoadError ok;
-    EXPECT_TRUE(ReferenceData::CheckTable(3, WithCell(tables[3], 1, 0, "1E39"), &ok));
+    EXPECT_EQ(CheckFails(2, WithCell(tables[2], 19, 10, "1E39")).row, 19);  // single
+    EXPECT_EQ(CheckFails(5, WithCell(tables[5], 9, 0, "1E6")).row, 9);      // lx
 }
 
 TEST(TableShape, ConductivityPairs) {
     const std::array<Table, 7> tables = ShippedTables();
     const Table& d = tables[1];
     LoadError e = CheckFails(1, WithCell(d, 1, 0, "1.4x"));
-    EXPECT_EQ(e.row, 1);
     EXPECT_EQ(e.column, 0);
     EXPECT_NE(e.message.find("2 行目 1 列目（セメント）の熱伝導率「1.4x」が正の数ではありません"),
               std::string::npos)
         << e.message;
     EXPECT_EQ(CheckFails(1, WithCell(d, 13, 9, "0")).row, 13);
-    EXPECT_EQ(CheckFails(1, WithCell(d, 3, 2, "-0.13")).row, 3);
-    EXPECT_EQ(CheckFails(1, WithCell(d, 3, 2, " ")).row, 3);  // name without conductivity
-    // A conductivity without a name, where the wood list has ended.
+    EXPECT_EQ(CheckFails(1, WithCell(d, 3, 2, " ")).row, 3);  // a name without conductivity
+    // A conductivity without a name, after the wood list has ended.
     e = CheckFails(1, WithCell(d, 9, 2, "0.12"));
-    EXPECT_EQ(e.row, 9);
     EXPECT_NE(e.message.find("材料名がありません"), std::string::npos) << e.message;
-    EXPECT_EQ(CheckFails(1, WithCell(d, 0, 1, "")).row, 0);
 }
 
 TEST(TableShape, MaterialNamesMustBeStorableInTheProjectFile) {
     const std::array<Table, 7> tables = ShippedTables();
     const Table& d = tables[1];
-    for (const char* name : {"コンクリート,普通", "\"厚\"板", "二行の\n名前", "CR\r"}) {
+    for (const char* name : {"コンクリート,普通", "\"厚\"板", "二行の\n名前"}) {
         const LoadError e = CheckFails(1, WithCell(d, 2, 3, name));
         EXPECT_EQ(e.row, 2) << name;
-        EXPECT_EQ(e.column, 3) << name;
         EXPECT_NE(e.message.find("カンマ、二重引用符または改行"), std::string::npos) << e.message;
     }
     const LoadError e = CheckFails(1, WithCell(d, 2, 3, "木材🌲"));

@@ -60,7 +60,6 @@ std::array<Table, 7> ShippedTables() {
             d.Kyojyuu_Ninzuu(), d.Syoudo(),     d.KankiRyou()};
 }
 
-namespace {
 std::vector<std::string> CellsOf(const Table& t, int rows) {
     std::vector<std::string> cells;
     for (int r = 0; r < rows; ++r) {
@@ -70,7 +69,6 @@ std::vector<std::string> CellsOf(const Table& t, int rows) {
     }
     return cells;
 }
-}  // namespace
 
 Table WithCell(const Table& t, int row, int column, const std::string& value) {
     std::vector<std::string> cells = CellsOf(t, t.RowCount());

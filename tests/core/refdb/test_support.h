@@ -33,6 +33,8 @@ void CopyShipped(const std::filesystem::path& dir);
 
 // The shipped tables, to be altered and handed to FromTables.
 std::array<Table, 7> ShippedTables();
+// The cells of the first `rows` records of `table`, row by row.
+std::vector<std::string> CellsOf(const Table& table, int rows);
 // `table` with cell (row, column) replaced.
 Table WithCell(const Table& table, int row, int column, const std::string& value);
 // `table` keeping only its first `rows` records.

@@ -28,7 +28,8 @@ public:
     const std::vector<std::string>& ColumnNames() const { return columns_; }
     // Index of the column named `name`, or -1.
     int ColumnIndex(std::string_view name) const;
-    // Cell text; row and column must be in range.
+    // Cell text; row and column must be in range (outside it: an assertion,
+    // then an empty text).
     const std::string& Cell(int row, int column) const;
 
 private:
@@ -51,7 +52,10 @@ struct LoadError {
     int column = -1;
 };
 
-// Reads table `table` of the SQLite file `path` (opened read-only).
+// Reads table `table` of the SQLite file `path` whole, records in rowid
+// order (opened read-only, never created). A missing file, a file that is
+// not a database, a missing table or a failed read is nullopt with `error`
+// filled; the shape is not checked here.
 std::optional<Table> ReadTable(const std::string& path, const std::string& table, LoadError* error);
 
 // Which of the four outdoor temperatures of a city.
@@ -86,8 +90,9 @@ public:
     static constexpr std::array<std::string_view, 4> kGaikiColumns{
         "乾球温度(0-24時)", "乾球温度(8-17時)", "露点温度(0-24時)", "露点温度(8-17時)"};
 
-    // Loads all seven tables from `dir`. A missing file, a missing table or
-    // a table with fewer rows or columns than the look-ups read is an error.
+    // Loads all seven tables from `dir`. A missing file, a missing table, a
+    // file that is not a database or a table failing CheckTable is an error;
+    // the first one found is reported.
     static std::optional<ReferenceData> Load(const std::string& dir, LoadError* error);
     // Builds from tables already read (tests); checks their shape the same way.
     static std::optional<ReferenceData> FromTables(std::array<Table, 7> tables, LoadError* error);

@@ -1,0 +1,242 @@
+#include "project/project_errors.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+
+namespace karumoa::project {
+namespace {
+
+// Names of the conditions line's settings, as the condition dialogs call
+// them, in file order.
+constexpr std::array<std::string_view, kConditionFieldCount> kConditionNames{
+    "外気条件の地域",      "人体の建物種類",     "人体の場所",
+    "面積あたりの人数",    "実人数",             "人数の入力方法",
+    "相当場所",            "照度",               "照度の建物種類",
+    "照明方式",            "照明の種類",         "蛍光灯の器具",
+    "白熱灯の種類",        "蛍光灯の数",         "白熱灯の数",
+    "両種の混在",          "全出力での入力",     "照明の全出力",
+    "蛍光灯の割合",        "照度の自動適合",     "換気の自動適合",
+    "換気方式",            "エンタルピ交換効率", "換気の場所",
+    "最小値・推奨値",      "換気量",             "風量入力",
+};
+
+bool IsRoofOrFloor(Section s) { return s == Section::kRoof || s == Section::kFloor; }
+
+std::string_view ElementName(Section s) {
+    switch (s) {
+        case Section::kRoof:
+            return "屋根";
+        case Section::kFloor:
+            return "床";
+        case Section::kSkylight:
+            return "天窓";
+        default:
+            return {};
+    }
+}
+
+std::string_view RecordFieldName(const FieldRef& f) {
+    switch (f.field) {
+        case Field::kHoui:
+        case Field::kMadoHoui:
+            return "方位";
+        case Field::kKuuki:
+            return "空気層";
+        case Field::kNetukanryuu:
+            return "熱貫流率";
+        case Field::kTate:
+            // The roof and floor hold the plan's depth and width here.
+            return IsRoofOrFloor(f.section) ? "縦" : "高さ";
+        case Field::kYoko:
+            return IsRoofOrFloor(f.section) ? "横" : "幅";
+        case Field::kZokusei:
+            return "属性";
+        case Field::kLayerCount:
+            return "層の数";
+        case Field::kAtusa:
+            return "厚さ";
+        case Field::kNetu:
+            return "熱伝導率";
+        case Field::kZai:
+            return "材質";
+        case Field::kBraindo:
+            return "ブラインド";
+        case Field::kMenseki:
+            return "窓の面積";
+        case Field::kEntryCount:
+            return "窓の種類の数";
+        case Field::kKazu:
+            return "数量";
+        case Field::kMadoTate:
+            return "高さ";
+        case Field::kMadoYoko:
+            return "幅";
+        default:
+            return {};
+    }
+}
+
+std::string Quoted(std::string_view name) {
+    std::string s = "「";
+    s += name;
+    s += "」";
+    return s;
+}
+
+std::string LinePrefix(int line) {
+    if (line <= 0) {
+        return {};
+    }
+    return std::to_string(line) + " 行目: ";
+}
+
+std::string ShownText(const std::string& text) { return "（「" + text + "」）"; }
+
+// The field's name followed by a particle: closed up after a closing
+// bracket, a blank after a number or parenthesis ("壁2 の「厚さ」(層3) が").
+std::string Then(const std::string& name, std::string_view rest) {
+    constexpr std::string_view kClose = "」";
+    const bool closed = name.size() >= kClose.size() &&
+                        std::string_view(name).substr(name.size() - kClose.size()) == kClose;
+    return name + (closed ? "" : " ") + std::string(rest);
+}
+
+}  // namespace
+
+std::string FieldName(const FieldRef& f) {
+    switch (f.section) {
+        case Section::kConditions: {
+            const auto i = static_cast<std::size_t>(f.field);
+            return "条件の" + Quoted(i < kConditionNames.size() ? kConditionNames[i] : "");
+        }
+        case Section::kReserved:
+            return "予備の文字列 (" + std::to_string(f.index) + " 番目)";
+        case Section::kWallCount:
+            return Quoted("壁の数");
+        case Section::kRoofCount:
+            return Quoted("屋根の数");
+        case Section::kFloorCount:
+            return Quoted("床の数");
+        case Section::kSkylightCount:
+            return Quoted("天窓の数");
+        case Section::kNone:
+        case Section::kEnd:
+            return {};
+        default:
+            break;
+    }
+    std::string s;
+    if (f.section == Section::kWall) {
+        s = "壁" + std::to_string(f.element);
+    } else if (f.section == Section::kWallWindows) {
+        s = "壁" + std::to_string(f.element) + " の窓";
+    } else {
+        s = ElementName(f.section);
+    }
+    s += " の";
+    s += Quoted(RecordFieldName(f));
+    if (f.index > 0) {
+        const bool layer =
+            f.field == Field::kAtusa || f.field == Field::kNetu || f.field == Field::kZai;
+        s += layer ? "(層" : "(種類";
+        s += std::to_string(f.index);
+        s += ")";
+    }
+    return s;
+}
+
+std::string ReadError::Message() const {
+    const std::string where = LinePrefix(line);
+    const std::string name = FieldName(field);
+    switch (kind) {
+        case Kind::kNone:
+            return {};
+        case Kind::kFileSystem:
+            return FileSystemMessage(error_number, false);
+        case Kind::kFileTooLarge:
+            return "ファイルが大きすぎます（" + std::to_string(size) +
+                   " バイト）。カルモアのファイルではありません。";
+        case Kind::kEncoding:
+            return where + "Shift_JIS の文字として読めないバイトがあります。" +
+                   "カルモアのファイルではないか、壊れています。";
+        case Kind::kUnexpectedEnd:
+            return where + "ファイルが途中で終わっています（" + Then(name, "がありません）。");
+        case Kind::kEmptyField:
+            return where + Then(name, "が空です。");
+        case Kind::kNotANumber:
+            return where + Then(name, "が数値ではありません") + ShownText(text) + "。";
+        case Kind::kNotABoolean:
+            return where + Then(name, "が #TRUE# または #FALSE# ではありません") + ShownText(text) +
+                   "。";
+        case Kind::kOutOfRange:
+            return where + Then(name, "の値「") + text + "」は範囲外です（" + detail + "）。";
+        case Kind::kUnterminatedString:
+            return where + Then(name, "の文字列が閉じていません（終わりの \" がありません）。");
+        case Kind::kTextAfterString:
+            return where + Then(name, "の文字列の後に余分な文字があります") + ShownText(text) +
+                   "。";
+        case Kind::kTrailingText:
+            return where + "ファイルの最後のデータの後に余分な文字があります" + ShownText(text) +
+                   "。";
+        case Kind::kInvalidRoom:
+            return where + detail;
+    }
+    return {};
+}
+
+std::string WriteError::Message() const {
+    switch (kind) {
+        case Kind::kNone:
+            return {};
+        case Kind::kNotEncodable:
+            return Then(FieldName(field), "の「") + text +
+                   "」に Shift_JIS で書けない文字があるため、ファイルに書けません。";
+        case Kind::kBreaksFormat:
+            return Then(FieldName(field), "の「") + text +
+                   "」に \" または改行があるため、ファイルに書けません。";
+    }
+    return {};
+}
+
+std::string SaveError::Message() const {
+    switch (kind) {
+        case Kind::kNone:
+            return {};
+        case Kind::kWrite:
+            return write.Message();
+        case Kind::kFileSystem:
+            return FileSystemMessage(error_number, true);
+    }
+    return {};
+}
+
+std::string FileSystemMessage(int e, bool saving) {
+    switch (e) {
+        case EACCES:
+        case EPERM:
+            return saving ? "保存先に書き込む権限がありません。" : "ファイルを読む権限がありません。";
+        case ENOSPC:
+        case EDQUOT:
+            return "ディスクの空き容量が足りません。";
+        case EROFS:
+            return "保存先は読み取り専用のファイルシステムです。";
+        case ENOENT:
+            return saving ? "保存先のフォルダがありません。" : "ファイルがありません。";
+        case ENOTDIR:
+            return saving ? "保存先のフォルダがありません（途中にフォルダでないものがあります）。"
+                          : "ファイルがありません（途中にフォルダでないものがあります）。";
+        case EISDIR:
+            return saving ? "同じ名前のフォルダがあるため保存できません。"
+                          : "フォルダです。ファイルを指定して下さい。";
+        case ENAMETOOLONG:
+            return "ファイル名が長すぎます。";
+        default:
+            break;
+    }
+    return std::string(saving ? "保存できませんでした（" : "ファイルを読めませんでした（") +
+           std::strerror(e) + "）。";
+}
+
+}  // namespace karumoa::project

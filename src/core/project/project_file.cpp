@@ -1,0 +1,213 @@
+#include "project/project_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <string_view>
+
+#include "model/room_model.h"
+#include "project/project_format.h"
+
+namespace karumoa::project {
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() { Close(); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    // Closes now and reports the result; close can report a failed write.
+    bool Close() {
+        if (fd_ < 0) {
+            return true;
+        }
+        const int r = ::close(fd_);
+        fd_ = -1;
+        return r == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool ReadFailure(ReadError* error, int error_number) {
+    if (error) {
+        *error = ReadError{};
+        error->kind = ReadError::Kind::kFileSystem;
+        error->error_number = error_number;
+    }
+    return false;
+}
+
+bool TooLarge(ReadError* error, std::uint64_t size) {
+    if (error) {
+        *error = ReadError{};
+        error->kind = ReadError::Kind::kFileTooLarge;
+        error->size = size;
+    }
+    return false;
+}
+
+bool SaveFailure(SaveError* error, int error_number) {
+    if (error) {
+        *error = SaveError{};
+        error->kind = SaveError::Kind::kFileSystem;
+        error->error_number = error_number;
+    }
+    return false;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// A name for the temporary file beside the target: hidden, derived from
+// the target's name (shortened, so that a long name still leaves room for
+// the suffix) and unique within this process and, almost surely, between
+// processes; O_EXCL settles the rest.
+std::string TemporaryName(const std::string& base, int attempt) {
+    static std::atomic<unsigned> counter{0};
+    std::string_view stem = base;
+    if (stem.size() > 64) {
+        std::size_t cut = 64;
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        stem = stem.substr(0, cut);
+    }
+    const auto now = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    return "." + std::string(stem) + "." + std::to_string(::getpid()) + "-" +
+           std::to_string(counter++) + "-" + std::to_string((now >> 4) % 1000000) +
+           std::to_string(attempt) + ".tmp";
+}
+
+}  // namespace
+
+bool ReadProjectFile(const std::string& path, model::RoomModel& room, ReadError* error) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return ReadFailure(error, errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return ReadFailure(error, errno);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return ReadFailure(error, EISDIR);
+    }
+    if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > kMaxProjectFileSize) {
+        return TooLarge(error, static_cast<std::uint64_t>(st.st_size));
+    }
+    // Read to the end, but stop one chunk past the limit: the size from
+    // fstat is only a hint (the file may grow, or not be a regular file).
+    std::string bytes;
+    if (S_ISREG(st.st_mode)) {
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    }
+    char chunk[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return ReadFailure(error, errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+        if (bytes.size() > kMaxProjectFileSize) {
+            return TooLarge(error, bytes.size());
+        }
+    }
+    fd.Close();
+    return ReadProject(bytes, room, error);
+}
+
+bool SaveProjectFile(const std::string& path, const model::RoomModel& room, SaveError* error) {
+    std::string bytes;
+    WriteError writeError;
+    if (!WriteProject(room, bytes, &writeError)) {
+        if (error) {
+            *error = SaveError{};
+            error->kind = SaveError::Kind::kWrite;
+            error->write = writeError;
+        }
+        return false;
+    }
+
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const std::string base = target.filename().string();
+    if (base.empty() || base == "." || base == "..") {
+        return SaveFailure(error, EISDIR);
+    }
+    const fs::path folder = target.parent_path();
+
+    // Created with 0666: the kernel applies the umask, so the file gets the
+    // permissions any new file of the user gets.
+    std::string temporary;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        temporary = (folder / TemporaryName(base, attempt)).string();
+        raw = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (raw < 0 && errno != EEXIST) {
+            return SaveFailure(error, errno);
+        }
+    }
+    if (raw < 0) {
+        return SaveFailure(error, EEXIST);
+    }
+    FileDescriptor fd(raw);
+    auto abandon = [&](int error_number) {
+        fd.Close();
+        ::unlink(temporary.c_str());
+        return SaveFailure(error, error_number);
+    };
+    if (!WriteAll(fd.get(), bytes)) {
+        return abandon(errno);
+    }
+    if (::fsync(fd.get()) != 0) {
+        return abandon(errno);
+    }
+    if (!fd.Close()) {
+        const int e = errno;
+        ::unlink(temporary.c_str());
+        return SaveFailure(error, e);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int e = errno;
+        ::unlink(temporary.c_str());
+        return SaveFailure(error, e);
+    }
+    // Make the rename itself durable; the file is complete either way, so a
+    // failure here is not reported.
+    const std::string folderName = folder.empty() ? "." : folder.string();
+    FileDescriptor dir(::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) {
+        ::fsync(dir.get());
+    }
+    return true;
+}
+
+}  // namespace karumoa::project

@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "fixture_rooms.h"
+#include "test_util.h"
+
+namespace karumoa::project::testing {
+namespace {
+
+using Kind = ReadError::Kind;
+using model::RoomModel;
+
+// Reads `bytes` into a copy of the example room and checks that it is
+// refused and that the room is untouched. Returns the error.
+ReadError Refused(std::string_view bytes) {
+    RoomModel room = ExampleRoom();
+    ReadError error;
+    EXPECT_FALSE(ReadProject(bytes, room, &error));
+    EXPECT_EQ(room, ExampleRoom()) << "the room changed after a failed read";
+    EXPECT_FALSE(error.Message().empty());
+    return error;
+}
+
+// Japanese text: at least one character outside ASCII.
+bool IsJapanese(const std::string& s) {
+    for (const char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(Reject, EveryTruncationOfAFullFile) {
+    const std::string bytes = Write(ExampleRoom());
+    // The last field ends before the final CR LF; cutting anywhere before
+    // its end must be refused.
+    const std::size_t lastFieldEnd = bytes.size() - 2;
+    for (std::size_t cut = 0; cut < lastFieldEnd; ++cut) {
+        SCOPED_TRACE(cut);
+        const ReadError error = Refused(std::string_view(bytes).substr(0, cut));
+        const char next = bytes[cut];
+        const bool atBoundary = next == ',' || next == '\r' || next == '\n';
+        if (atBoundary) {
+            EXPECT_EQ(error.kind, Kind::kUnexpectedEnd) << error.Message();
+        }
+        EXPECT_TRUE(IsJapanese(error.Message())) << error.Message();
+    }
+}
+
+TEST(Reject, NamesTheLineAndFieldOfANonNumber) {
+    const std::string bytes = ReplaceLine(Write(ExampleRoom()), 18, "10,20,abc,25,12,1.1");
+    const ReadError error = Refused(bytes);
+    EXPECT_EQ(error.kind, Kind::kNotANumber);
+    EXPECT_EQ(error.line, 18);
+    EXPECT_EQ(error.field, (FieldRef{Section::kWall, Field::kAtusa, 2, 3}));
+    EXPECT_EQ(error.Message(), "18 行目: 壁2 の「厚さ」(層3) が数値ではありません（「abc」）。");
+}
+
+TEST(Reject, NonNumericConditionFields) {
+    const std::string bytes = Write(NewRoom());
+    const std::string line = LineOf(bytes, 1);
+    for (int i = 0; i < kConditionFieldCount; ++i) {
+        SCOPED_TRACE(i);
+        // Replace field i of the conditions line.
+        std::string edited;
+        std::size_t begin = 0;
+        for (int f = 0; f < kConditionFieldCount; ++f) {
+            const std::size_t end = std::min(line.find(',', begin), line.size());
+            edited += f == i ? std::string("x") : line.substr(begin, end - begin);
+            if (f + 1 < kConditionFieldCount) {
+                edited += ',';
+            }
+            begin = end + 1;
+        }
+        const ReadError error = Refused(ReplaceLine(bytes, 1, edited));
+        EXPECT_TRUE(error.kind == Kind::kNotANumber || error.kind == Kind::kNotABoolean);
+        EXPECT_EQ(error.line, 1);
+        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, static_cast<Field>(i), 0, 0}));
+    }
+}
+
+TEST(Reject, ConditionValuesOutsideTheirRange) {
+    struct Case {
+        Field field;
+        std::function<void(RoomModel&)> set;
+    };
+    const std::vector<Case> cases{
+        {Field::kBasyo, [](RoomModel& r) { r.Basyo = 14; }},
+        {Field::kTatemono_Syurui, [](RoomModel& r) { r.Tatemono_Syurui = 0; }},
+        {Field::kTatemono_Syurui, [](RoomModel& r) { r.Tatemono_Syurui = 10; }},
+        {Field::kSitunai_Syurui, [](RoomModel& r) { r.Situnai_Syurui = 3; }},
+        {Field::kSoutou_Ninzuu, [](RoomModel& r) { r.Soutou_Ninzuu = 2.01f; }},
+        {Field::kSoutou_Ninzuu, [](RoomModel& r) { r.Soutou_Ninzuu = -0.5f; }},
+        {Field::kJitu_Ninzuu, [](RoomModel& r) { r.Jitu_Ninzuu = 10000; }},
+        {Field::kSoutou_Basyo, [](RoomModel& r) { r.Soutou_Basyo = 8; }},
+        {Field::kSyoudo, [](RoomModel& r) { r.Syoudo = -1; }},
+        {Field::kSyoudo_Syurui, [](RoomModel& r) { r.Syoudo_Syurui = 8; }},
+        {Field::kSyoumei_housiki, [](RoomModel& r) { r.Syoumei_housiki = 5; }},
+        {Field::kKeikoutou_Syurui, [](RoomModel& r) { r.Keikoutou_Syurui = 4; }},
+        {Field::kHakunetutou_Syurui, [](RoomModel& r) { r.Hakunetutou_Syurui = 5; }},
+        {Field::kKeikoutou_Kazu, [](RoomModel& r) { r.Keikoutou_Kazu = 1000; }},
+        {Field::kHakunetutou_Kazu, [](RoomModel& r) { r.Hakunetutou_Kazu = -1; }},
+        {Field::kSyoumei_Syuturyoku, [](RoomModel& r) { r.Syoumei_Syuturyoku = 100000; }},
+        {Field::kKeikoutou_wariai, [](RoomModel& r) { r.Keikoutou_wariai = 5; }},
+        {Field::kKanki_Entarupi, [](RoomModel& r) { r.Kanki_Entarupi = 9; }},
+        {Field::kKanki_Basyo, [](RoomModel& r) { r.Kanki_Basyo = -2; }},
+        {Field::kKanki_Basyo, [](RoomModel& r) { r.Kanki_Basyo = 7; }},
+        {Field::kKanki_Fuuryou, [](RoomModel& r) { r.Kanki_Fuuryou = 100000.0f; }},
+    };
+    for (const Case& c : cases) {
+        RoomModel room = NewRoom();
+        c.set(room);
+        SCOPED_TRACE(LineOf(Write(room), 1));
+        const ReadError error = Refused(Write(room));
+        EXPECT_EQ(error.kind, Kind::kOutOfRange) << error.Message();
+        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, c.field, 0, 0}));
+    }
+    // Beyond the type itself.
+    const std::string bytes = Write(NewRoom());
+    EXPECT_EQ(Refused(ReplaceLine(bytes, 1, "256" + LineOf(bytes, 1).substr(1))).kind,
+              Kind::kOutOfRange);
+    const ReadError big = Refused(ReplaceAll(bytes, ",1000,", ",1E+30,"));
+    EXPECT_EQ(big.kind, Kind::kOutOfRange);
+    EXPECT_EQ(big.Message(), "1 行目: 条件の「照明の全出力」の値「1E+30」は範囲外です（0～99999 W）。");
+}
+
+// Rooms the writer can write but the program cannot hold.
+TEST(Reject, RoomsBeyondTheModelsLimits) {
+    struct Case {
+        const char* what;
+        std::function<void(RoomModel&)> edit;
+        Kind kind;
+        FieldRef field;
+    };
+    const std::vector<Layer> wall{{"合板", "0.14", 12}};
+    auto windows = [](RoomModel& r, int p, model::Mado_Data::Array tate,
+                      model::Mado_Data::Array yoko, model::Mado_Data::Array kazu, float area) {
+        r.Mado.Item(p)->SetData(tate, yoko, kazu, true, area, r.Kabe.Item(p)->Houi);
+    };
+    const std::vector<Case> cases{
+        {"five walls",
+         [&](RoomModel& r) { AddWall(r, MakeConstruction(wall, 7200, 2700, 1, false)); },
+         Kind::kOutOfRange, {Section::kWallCount, Field::kCount, 0, 0}},
+        {"orientation 9 for a wall", [](RoomModel& r) { r.Kabe.Item(2)->Houi = 9; },
+         Kind::kOutOfRange, {Section::kWall, Field::kHoui, 2, 0}},
+        {"two north walls", [](RoomModel& r) { r.Kabe.Item(3)->Houi = 1; }, Kind::kInvalidRoom,
+         {Section::kWall, Field::kHoui, 3, 0}},
+        {"mixed parity", [](RoomModel& r) { r.Kabe.Item(2)->Houi = 2; }, Kind::kInvalidRoom,
+         {Section::kWall, Field::kHoui, 2, 0}},
+        {"heights differ", [](RoomModel& r) { r.Kabe.Item(4)->Tate = 2400; },
+         Kind::kInvalidRoom, {Section::kWall, Field::kTate, 4, 0}},
+        {"opposite widths differ", [](RoomModel& r) { r.Kabe.Item(4)->Yoko = 5000; },
+         Kind::kInvalidRoom, {Section::kWall, Field::kYoko, 4, 0}},
+        {"width below 1000", [](RoomModel& r) { r.Kabe.Item(1)->Yoko = 999; },
+         Kind::kOutOfRange, {Section::kWall, Field::kYoko, 1, 0}},
+        {"negative height", [](RoomModel& r) { r.Kabe.Item(1)->Tate = -2700; },
+         Kind::kOutOfRange, {Section::kWall, Field::kTate, 1, 0}},
+        {"zero K", [](RoomModel& r) { r.Kabe.Item(1)->Netukanryuu = 0.0f; }, Kind::kOutOfRange,
+         {Section::kWall, Field::kNetukanryuu, 1, 0}},
+        {"wall attribute 4", [](RoomModel& r) { r.Kabe.Item(1)->Zokusei = 4; },
+         Kind::kOutOfRange, {Section::kWall, Field::kZokusei, 1, 0}},
+        {"floor attribute 3", [](RoomModel& r) { r.Yuka.Item(1)->Zokusei = 3; },
+         Kind::kOutOfRange, {Section::kFloor, Field::kZokusei, 0, 0}},
+        {"no layers",
+         [](RoomModel& r) {
+             r.Kabe.Item(1)->SetData({"", ""}, {0, 0}, {0, 0}, 7200, 2700, 1, false, 5.0f, 0);
+         },
+         Kind::kOutOfRange, {Section::kWall, Field::kLayerCount, 1, 0}},
+        {"thickness 301",
+         [](RoomModel& r) {
+             r.Kabe.Item(1)->SetData({"", "a", ""}, {0, 1.0f, 0}, {0, 301, 0}, 7200, 2700, 1,
+                                     false, 2.0f, 0);
+         },
+         Kind::kOutOfRange, {Section::kWall, Field::kAtusa, 1, 1}},
+        {"zero conductivity",
+         [](RoomModel& r) {
+             r.Yane.Item(1)->SetData({"", "a", "b", ""}, {0, 1.0f, 0.0f, 0}, {0, 10, 10, 0},
+                                     7200, 5400, 0, false, 2.0f, 0);
+         },
+         Kind::kOutOfRange, {Section::kRoof, Field::kNetu, 0, 2}},
+        {"roof orientation 1", [](RoomModel& r) { r.Yane.Item(1)->Houi = 1; },
+         Kind::kOutOfRange, {Section::kRoof, Field::kHoui, 0, 0}},
+        {"floor orientation 0", [](RoomModel& r) { r.Yuka.Item(1)->Houi = 0; },
+         Kind::kOutOfRange, {Section::kFloor, Field::kHoui, 0, 0}},
+        {"window set of another orientation", [](RoomModel& r) { r.Mado.Item(2)->Houi = 5; },
+         Kind::kInvalidRoom, {Section::kWallWindows, Field::kMadoHoui, 2, 0}},
+        {"window wider than the wall",
+         [&](RoomModel& r) { windows(r, 2, {0, 1200, 0}, {0, 6000, 0}, {0, 1, 0}, 7.2f); },
+         Kind::kInvalidRoom, {Section::kWallWindows, Field::kMadoYoko, 2, 1}},
+        {"window higher than the wall",
+         [&](RoomModel& r) { windows(r, 2, {0, 3000, 0}, {0, 1000, 0}, {0, 1, 0}, 3.0f); },
+         Kind::kInvalidRoom, {Section::kWallWindows, Field::kMadoTate, 2, 1}},
+        {"window width 499",
+         [&](RoomModel& r) { windows(r, 2, {0, 1200, 0}, {0, 499, 0}, {0, 1, 0}, 0.6f); },
+         Kind::kOutOfRange, {Section::kWallWindows, Field::kMadoYoko, 2, 1}},
+        {"window count 0",
+         [&](RoomModel& r) { windows(r, 2, {0, 1200, 0}, {0, 900, 0}, {0, 0, 0}, 0.0f); },
+         Kind::kOutOfRange, {Section::kWallWindows, Field::kKazu, 2, 1}},
+        {"window area above the wall's",
+         [&](RoomModel& r) { windows(r, 2, {0, 1200, 0}, {0, 900, 0}, {0, 1, 0}, 15.0f); },
+         Kind::kInvalidRoom, {Section::kWallWindows, Field::kMenseki, 2, 0}},
+        {"area without windows", [](RoomModel& r) { r.Mado.Item(1)->Menseki = 1.0f; },
+         Kind::kInvalidRoom, {Section::kWallWindows, Field::kMenseki, 1, 0}},
+        {"negative area", [](RoomModel& r) { r.Mado.Item(1)->Menseki = -1.0f; },
+         Kind::kOutOfRange, {Section::kWallWindows, Field::kMenseki, 1, 0}},
+        {"two roofs", [](RoomModel& r) { r.Yane.Add(r.Yane.Item(1)); }, Kind::kOutOfRange,
+         {Section::kRoofCount, Field::kCount, 0, 0}},
+        {"two floors", [](RoomModel& r) { r.Yuka.Add(r.Yuka.Item(1)); }, Kind::kOutOfRange,
+         {Section::kFloorCount, Field::kCount, 0, 0}},
+        {"two skylights", [](RoomModel& r) { r.Yane_Mado.Add(r.Yane_Mado.Item(1)); },
+         Kind::kOutOfRange, {Section::kSkylightCount, Field::kCount, 0, 0}},
+        {"floor with three walls",
+         [](RoomModel& r) {
+             r.Kabe.Remove(4);
+             r.Mado.Remove(4);
+             r.Yane.Clear();
+             r.Yane_Mado.Clear();
+         },
+         Kind::kInvalidRoom, {Section::kFloorCount, Field::kCount, 0, 0}},
+        {"skylight without roof", [](RoomModel& r) { r.Yane.Clear(); }, Kind::kInvalidRoom,
+         {Section::kSkylightCount, Field::kCount, 0, 0}},
+        {"empty skylight set",
+         [](RoomModel& r) {
+             r.Yane_Mado.Item(1)->SetData({0, 0}, {0, 0}, {0, 0}, true, 0.0f, 0);
+         },
+         Kind::kOutOfRange, {Section::kSkylight, Field::kEntryCount, 0, 0}},
+        {"skylight wider than the roof",
+         [](RoomModel& r) {
+             r.Yane_Mado.Item(1)->SetData({0, 900, 0}, {0, 8000, 0}, {0, 1, 0}, true, 7.2f, 0);
+         },
+         Kind::kInvalidRoom, {Section::kSkylight, Field::kMadoYoko, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RoomModel room = ExampleRoom();
+        c.edit(room);
+        const ReadError error = Refused(Write(room));
+        EXPECT_EQ(error.kind, c.kind) << error.Message();
+        EXPECT_EQ(error.field, c.field) << error.Message();
+        EXPECT_GT(error.line, 0);
+        EXPECT_TRUE(IsJapanese(error.Message()));
+    }
+}
+
+TEST(Reject, BrokenSyntax) {
+    const std::string bytes = Write(ExampleRoom());
+    const std::string name = LineOf(bytes, 11);  // first material of wall 1
+    struct Case {
+        const char* what;
+        std::string text;
+        Kind kind;
+        int line;
+    };
+    const std::vector<Case> cases{
+        {"unterminated string", ReplaceLine(bytes, 11, name.substr(0, name.size() - 1)),
+         Kind::kUnterminatedString, 11},
+        {"text after a string", ReplaceLine(bytes, 11, name + "x"), Kind::kTextAfterString, 11},
+        {"empty field", ReplaceAll(bytes, "10,20,150", "10,,150"), Kind::kEmptyField, 6},
+        {"quoted number", ReplaceLine(bytes, 3, "\"4\""), Kind::kNotANumber, 3},
+        {"not a boolean", ReplaceAll(bytes, "#TRUE#", "#YES#"), Kind::kNotABoolean, 1},
+        {"trailing text", bytes + "\r\n\r\n0\r\n", Kind::kTrailingText, 95},
+        {"trailing comma", bytes.substr(0, bytes.size() - 2) + ",\r\n", Kind::kTrailingText, 92},
+        {"bytes that are not Shift_JIS", ReplaceLine(bytes, 11, "\"\x81\x20\""), Kind::kEncoding,
+         11},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ReadError error = Refused(c.text);
+        EXPECT_EQ(error.kind, c.kind) << error.Message();
+        EXPECT_EQ(error.line, c.line) << error.Message();
+    }
+    const ReadError large = Refused(bytes + std::string(kMaxProjectFileSize, '\n'));
+    EXPECT_EQ(large.kind, Kind::kFileTooLarge);
+}
+
+}  // namespace
+}  // namespace karumoa::project::testing

@@ -24,10 +24,9 @@ int main(int argc, char** argv) {
 
     CLI::App app{"カルモア: 冷房負荷計算のプロジェクトファイルを扱います。", "karumoa-calc"};
     Arguments args;
-    CLI::Option* resave =
-        app.add_option("--resave", args.resave_out,
-                       "プロジェクトファイル FILE を読み込み、OUT に書き直します")
-            ->type_name("OUT");
+    CLI::Option* resave = app.add_option("--resave", args.resave_out,
+                                         "プロジェクトファイル FILE を読み込み、OUT に書き直します")
+                              ->type_name("OUT");
     app.add_option("FILE", args.files, "プロジェクトファイル (*.kmd)")->type_name("FILE");
 
     try {
@@ -39,7 +38,8 @@ int main(int argc, char** argv) {
 
     if (resave->count() > 0) {
         if (args.files.size() != 1) {
-            std::cerr << "karumoa-calc: --resave OUT には読み込むファイルを一つだけ指定して下さい。\n";
+            std::cerr
+                << "karumoa-calc: --resave OUT には読み込むファイルを一つだけ指定して下さい。\n";
             return kExitUsage;
         }
         return RunResave(args.resave_out, args.files.front(), std::cerr);

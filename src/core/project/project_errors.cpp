@@ -11,18 +11,18 @@ namespace {
 // Names of the conditions line's settings, as the condition dialogs call
 // them, in file order.
 constexpr std::array<std::string_view, kConditionFieldCount> kConditionNames{
-    "外気条件の地域",      "人体の建物種類",     "人体の場所",
-    "面積あたりの人数",    "実人数",             "人数の入力方法",
-    "相当場所",            "照度",               "照度の建物種類",
-    "照明方式",            "照明の種類",         "蛍光灯の器具",
-    "白熱灯の種類",        "蛍光灯の数",         "白熱灯の数",
-    "両種の混在",          "全出力での入力",     "照明の全出力",
-    "蛍光灯の割合",        "照度の自動適合",     "換気の自動適合",
-    "換気方式",            "エンタルピ交換効率", "換気の場所",
-    "最小値・推奨値",      "換気量",             "風量入力",
+    "外気条件の地域", "人体の建物種類", "人体の場所",         "面積あたりの人数",
+    "実人数",         "人数の入力方法", "相当場所",           "照度",
+    "照度の建物種類", "照明方式",       "照明の種類",         "蛍光灯の器具",
+    "白熱灯の種類",   "蛍光灯の数",     "白熱灯の数",         "両種の混在",
+    "全出力での入力", "照明の全出力",   "蛍光灯の割合",       "照度の自動適合",
+    "換気の自動適合", "換気方式",       "エンタルピ交換効率", "換気の場所",
+    "最小値・推奨値", "換気量",         "風量入力",
 };
 
-bool IsRoofOrFloor(Section s) { return s == Section::kRoof || s == Section::kFloor; }
+bool IsRoofOrFloor(Section s) {
+    return s == Section::kRoof || s == Section::kFloor;
+}
 
 std::string_view ElementName(Section s) {
     switch (s) {
@@ -92,7 +92,9 @@ std::string LinePrefix(int line) {
     return std::to_string(line) + " 行目: ";
 }
 
-std::string ShownText(const std::string& text) { return "（「" + text + "」）"; }
+std::string ShownText(const std::string& text) {
+    return "（「" + text + "」）";
+}
 
 // The field's name followed by a particle: closed up after a closing
 // bracket, a blank after a number or parenthesis ("壁2 の「厚さ」(層3) が").
@@ -216,7 +218,8 @@ std::string FileSystemMessage(int e, bool saving) {
     switch (e) {
         case EACCES:
         case EPERM:
-            return saving ? "保存先に書き込む権限がありません。" : "ファイルを読む権限がありません。";
+            return saving ? "保存先に書き込む権限がありません。"
+                          : "ファイルを読む権限がありません。";
         case ENOSPC:
         case EDQUOT:
             return "ディスクの空き容量が足りません。";

@@ -13,18 +13,18 @@ namespace karumoa::project {
 // The part of the file a field belongs to, in file order.
 enum class Section : std::uint8_t {
     kNone,
-    kConditions,     // the 27 settings of the first line
-    kReserved,       // the six reserved strings
+    kConditions,  // the 27 settings of the first line
+    kReserved,    // the six reserved strings
     kWallCount,
-    kWall,           // construction block of wall `element`
-    kWallWindows,    // window block of wall `element`
+    kWall,         // construction block of wall `element`
+    kWallWindows,  // window block of wall `element`
     kRoofCount,
     kRoof,
     kFloorCount,
     kFloor,
     kSkylightCount,
     kSkylight,
-    kEnd,            // after the last block
+    kEnd,  // after the last block
 };
 
 // One field of the file. The first 27 are the settings of the conditions
@@ -57,8 +57,8 @@ enum class Field : std::uint8_t {
     kKanki_Saisyouti,
     kKanki_Fuuryou,
     kKanki_Nyuuryoku,
-    kReserved,     // one of the six reserved strings (index 1..6)
-    kCount,        // number of walls, roofs, floors or skylight sets
+    kReserved,  // one of the six reserved strings (index 1..6)
+    kCount,     // number of walls, roofs, floors or skylight sets
     // Construction block (wall, roof, floor).
     kHoui,
     kKuuki,
@@ -67,17 +67,17 @@ enum class Field : std::uint8_t {
     kYoko,
     kZokusei,
     kLayerCount,
-    kAtusa,        // thickness of layer `index`
-    kNetu,         // conductivity of layer `index`
-    kZai,          // material of layer `index`
+    kAtusa,  // thickness of layer `index`
+    kNetu,   // conductivity of layer `index`
+    kZai,    // material of layer `index`
     // Window block (windows of a wall, skylight).
     kBraindo,
     kMadoHoui,
     kMenseki,
     kEntryCount,
-    kKazu,         // count of window type `index`
-    kMadoTate,     // height of window type `index`
-    kMadoYoko,     // width of window type `index`
+    kKazu,      // count of window type `index`
+    kMadoTate,  // height of window type `index`
+    kMadoYoko,  // width of window type `index`
     kNone,
 };
 
@@ -101,11 +101,11 @@ std::string FieldName(const FieldRef& field);
 struct ReadError {
     enum class Kind : std::uint8_t {
         kNone,
-        kFileSystem,          // the file could not be opened or read (error_number)
-        kFileTooLarge,        // larger than kMaxProjectFileSize
-        kEncoding,            // bytes that are not code page 932
-        kUnexpectedEnd,       // the file ends before the field
-        kEmptyField,          // nothing between two separators
+        kFileSystem,     // the file could not be opened or read (error_number)
+        kFileTooLarge,   // larger than kMaxProjectFileSize
+        kEncoding,       // bytes that are not code page 932
+        kUnexpectedEnd,  // the file ends before the field
+        kEmptyField,     // nothing between two separators
         kNotANumber,
         kNotABoolean,
         kOutOfRange,          // a number outside what the field accepts (detail: the range)
@@ -116,12 +116,12 @@ struct ReadError {
     };
 
     Kind kind = Kind::kNone;
-    int line = 0;             // 1-based line in the file; 0 when not tied to a line
-    FieldRef field;           // the field being read, when the error concerns one
-    std::string text;         // the field's text as found (shortened), for the message
-    std::string detail;       // kOutOfRange: allowed values; kInvalidRoom: the reason
-    int error_number = 0;     // kFileSystem: the errno value
-    std::uint64_t size = 0;   // kFileTooLarge: the file's size in bytes
+    int line = 0;            // 1-based line in the file; 0 when not tied to a line
+    FieldRef field;          // the field being read, when the error concerns one
+    std::string text;        // the field's text as found (shortened), for the message
+    std::string detail;      // kOutOfRange: allowed values; kInvalidRoom: the reason
+    int error_number = 0;    // kFileSystem: the errno value
+    std::uint64_t size = 0;  // kFileTooLarge: the file's size in bytes
 
     std::string Message() const;
 };
@@ -129,8 +129,8 @@ struct ReadError {
 struct WriteError {
     enum class Kind : std::uint8_t {
         kNone,
-        kNotEncodable,   // a character without a code page 932 form
-        kBreaksFormat,   // a double quote or a line break, which the file cannot hold
+        kNotEncodable,  // a character without a code page 932 form
+        kBreaksFormat,  // a double quote or a line break, which the file cannot hold
     };
 
     Kind kind = Kind::kNone;

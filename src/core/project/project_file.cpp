@@ -156,6 +156,9 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         return false;
     }
 
+    if (path.empty()) {
+        return SaveFailure(error, ENOENT);
+    }
     namespace fs = std::filesystem;
     const fs::path target(path);
     const std::string base = target.filename().string();

@@ -35,8 +35,12 @@ struct Range {
 constexpr Range Between(double lo, double hi, std::string_view unit = {}) {
     return {lo, hi, false, unit};
 }
-constexpr Range AtLeast(double lo) { return {lo, kNoLimit, false, {}}; }
-constexpr Range Positive() { return {0.0, kNoLimit, true, {}}; }
+constexpr Range AtLeast(double lo) {
+    return {lo, kNoLimit, false, {}};
+}
+constexpr Range Positive() {
+    return {0.0, kNoLimit, true, {}};
+}
 
 std::string RangeText(const Range& r) {
     const std::string lo = text::PlainNumber(r.lo);
@@ -79,8 +83,12 @@ std::string Shorten(std::string_view s) {
     return std::string(s.substr(0, cut)) + "…";
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // 1-based line of a byte offset; CR LF, LF and a lone CR each end a line.
 int LineOf(std::string_view bytes, std::size_t offset) {
@@ -109,7 +117,9 @@ std::string WallText(std::size_t p, int houi) {
     return "壁" + std::to_string(p) + "（" + std::string(model::HouiName(houi)) + "）";
 }
 
-std::string Mm(std::int32_t v) { return std::to_string(v) + " mm"; }
+std::string Mm(std::int32_t v) {
+    return std::to_string(v) + " mm";
+}
 
 // The room as far as it has been read; copied into the caller's room only
 // when the whole file has read cleanly.
@@ -237,8 +247,7 @@ private:
         if (!t.quoted && t.text.empty()) {
             return Fail(Kind::kEmptyField, field, line_of_field_);
         }
-        const std::optional<double> v =
-            t.quoted ? std::nullopt : text::ParseNumberField(t.text);
+        const std::optional<double> v = t.quoted ? std::nullopt : text::ParseNumberField(t.text);
         if (!v) {
             return Fail(Kind::kNotANumber, field, line_of_field_,
                         t.quoted ? "\"" + std::string(t.text) + "\"" : std::string(t.text));
@@ -330,8 +339,8 @@ private:
             return false;
         }
         for (std::size_t i = 0; i < s.size(); ++i) {
-            const char c = (s[i] >= 'a' && s[i] <= 'z') ? static_cast<char>(s[i] - 'a' + 'A')
-                                                        : s[i];
+            const char c =
+                (s[i] >= 'a' && s[i] <= 'z') ? static_cast<char>(s[i] - 'a' + 'A') : s[i];
             if (c != upper[i]) {
                 return false;
             }
@@ -339,11 +348,15 @@ private:
         return true;
     }
 
-    // Quoted or not: a material name is whatever the field holds.
+    // Quoted or not: a material name is whatever the field holds, except a
+    // stray double quote, which no string of the file can hold.
     bool String(const FieldRef& field, std::string& out) {
         Token t;
         if (!Next(field, t)) {
             return false;
+        }
+        if (!t.quoted && t.text.find('"') != std::string_view::npos) {
+            return Fail(Kind::kUnterminatedString, field, line_of_field_);
         }
         out.assign(t.text);
         return true;
@@ -454,10 +467,12 @@ private:
     // conductivities, material names.
     bool Construction(Section section, int element, const Parsed& room, Kabe_Data& out) {
         const bool isWall = section == Section::kWall;
-        auto f = [&](Field field, int index = 0) { return FieldRef{section, field, element, index}; };
+        auto f = [&](Field field, int index = 0) {
+            return FieldRef{section, field, element, index};
+        };
 
         std::int16_t houi = 0;
-        const Range houiRange = isWall ? Between(1, 8)
+        const Range houiRange = isWall                      ? Between(1, 8)
                                 : section == Section::kRoof ? Between(0, 0)
                                                             : Between(9, 9);
         if (!Integer(f(Field::kHoui), houiRange, houi) ||
@@ -482,8 +497,7 @@ private:
         }
         std::int16_t zokusei = 0;
         const int zokuseiMax =
-            (section == Section::kFloor ? model::kFloorZokuseiCount : model::kWallZokuseiCount) -
-            1;
+            (section == Section::kFloor ? model::kFloorZokuseiCount : model::kWallZokuseiCount) - 1;
         std::int16_t n = 0;
         if (!Integer(f(Field::kZokusei), Between(0, zokuseiMax), zokusei) ||
             !Integer(f(Field::kLayerCount), AtLeast(1), n)) {
@@ -530,7 +544,9 @@ private:
     // (the wall, or the roof for the skylight), and so must their area.
     bool Windows(Section section, int element, const Kabe_Data& host, Mado_Data& out) {
         const bool skylight = section == Section::kSkylight;
-        auto f = [&](Field field, int index = 0) { return FieldRef{section, field, element, index}; };
+        auto f = [&](Field field, int index = 0) {
+            return FieldRef{section, field, element, index};
+        };
         // Names for the messages, built only when one is needed.
         auto owner = [&]() -> std::string {
             return skylight ? "天窓" : "壁" + std::to_string(element) + " の窓";
@@ -547,8 +563,8 @@ private:
         }
         if (!skylight && houi != host.Houi) {
             return Invalid(f(Field::kMadoHoui), owner() + "の方位" + HouiText(houi) + "が" +
-                                                    hostName() + " の方位" +
-                                                    HouiText(host.Houi) + "と違います。");
+                                                    hostName() + " の方位" + HouiText(host.Houi) +
+                                                    "と違います。");
         }
         float menseki = 0.0f;
         if (!Single(f(Field::kMenseki), AtLeast(0), menseki)) {
@@ -605,10 +621,9 @@ private:
                 return false;
             }
             if (yoko[i] > host.Yoko) {
-                return Invalid(fi, owner() + "(種類" + std::to_string(i) + ") の幅 " +
-                                       Mm(yoko[i]) + " が" + hostName() + " の" +
-                                       std::string(yokoName) + " " + Mm(host.Yoko) +
-                                       " を超えています。");
+                return Invalid(fi, owner() + "(種類" + std::to_string(i) + ") の幅 " + Mm(yoko[i]) +
+                                       " が" + hostName() + " の" + std::string(yokoName) + " " +
+                                       Mm(host.Yoko) + " を超えています。");
             }
         }
         out.SetData(tate, yoko, kazu, braindo, menseki, houi);
@@ -678,8 +693,8 @@ private:
     std::string_view text_;
     ReadError* error_;
     std::size_t pos_ = 0;
-    int line_ = 1;            // line at pos_
-    int line_of_field_ = 1;   // line where the field last read starts
+    int line_ = 1;           // line at pos_
+    int line_of_field_ = 1;  // line where the field last read starts
     bool trailing_comma_ = false;
     std::int16_t wall_count_ = 0;
 };

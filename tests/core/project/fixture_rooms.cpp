@@ -25,7 +25,15 @@ const Layer kGlassWool16{"グラスウール16K", "0.039", 50};
 const Layer kAlc{"ALCパネル", "0.15", 100};
 
 const std::array<Layer, 14> kMaterials{{
-    kTile, kMortar, kConcrete, kXps3, kGypsum, kVinylTile, kPlywood, kGlassWool16, kAlc,
+    kTile,
+    kMortar,
+    kConcrete,
+    kXps3,
+    kGypsum,
+    kVinylTile,
+    kPlywood,
+    kGlassWool16,
+    kAlc,
     {"杉・ひのき", "0.10", 0},
     {"土(ローム質)", "0.86", 0},
     {"ビーズ法ポリスチレン特号", "0.029", 0},
@@ -38,7 +46,9 @@ Layer With(Layer l, std::int16_t atusa) {
     return l;
 }
 
-float Netu(const Layer& l) { return static_cast<float>(text::LeadingNumber(l.netu_text)); }
+float Netu(const Layer& l) {
+    return static_cast<float>(text::LeadingNumber(l.netu_text));
+}
 
 // The value a single has after a trip through the file.
 float Canonical(float v) {
@@ -49,7 +59,9 @@ int Uniform(std::mt19937& rng, int lo, int hi) {
     return std::uniform_int_distribution<int>(lo, hi)(rng);
 }
 
-bool Chance(std::mt19937& rng, double p) { return std::bernoulli_distribution(p)(rng); }
+bool Chance(std::mt19937& rng, double p) {
+    return std::bernoulli_distribution(p)(rng);
+}
 
 template <class T>
 T Int(std::mt19937& rng, int lo, int hi) {
@@ -109,8 +121,7 @@ std::shared_ptr<Mado_Data> NewWallWindows(std::int16_t houi) {
     return m;
 }
 
-void AddWall(RoomModel& room, std::shared_ptr<Kabe_Data> wall,
-             std::shared_ptr<Mado_Data> windows) {
+void AddWall(RoomModel& room, std::shared_ptr<Kabe_Data> wall, std::shared_ptr<Mado_Data> windows) {
     const std::int16_t houi = wall->Houi;
     room.Kabe.Add(std::move(wall));
     room.Mado.Add(windows ? std::move(windows) : NewWallWindows(houi));
@@ -209,8 +220,7 @@ RoomModel AttributesRoom() {
     AddWall(room, MakeConstruction(wall, 6000, 2600, model::kHouiNisi, false, 3), deleted);
     room.Yane.Add(MakeConstruction({kConcrete}, 8000, 6000, model::kHouiYane, false, 2));
     room.Yuka.Add(MakeConstruction({kConcrete}, 8000, 6000, model::kHouiYuka, false, 1));
-    room.Yane_Mado.Add(
-        MakeWindows({{1000, 1000, 2}, {600, 400, 1}}, true, model::kHouiYane));
+    room.Yane_Mado.Add(MakeWindows({{1000, 1000, 2}, {600, 400, 1}}, true, model::kHouiYane));
     return room;
 }
 

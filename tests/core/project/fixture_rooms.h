@@ -36,8 +36,8 @@ std::shared_ptr<model::Kabe_Data> MakeConstruction(const std::vector<Layer>& lay
                                                    std::int16_t zokusei = 0);
 
 // A window set as the window dialog registers it (area summed in single).
-std::shared_ptr<model::Mado_Data> MakeWindows(const std::vector<WindowEntry>& entries,
-                                              bool braindo, std::int16_t houi);
+std::shared_ptr<model::Mado_Data> MakeWindows(const std::vector<WindowEntry>& entries, bool braindo,
+                                              std::int16_t houi);
 
 // The empty window set the wall dialog creates with a wall: blinds on.
 std::shared_ptr<model::Mado_Data> NewWallWindows(std::int16_t houi);

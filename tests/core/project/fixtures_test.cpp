@@ -24,7 +24,9 @@ const std::string kRooms = std::string(KARUMOA_TEST_DATA_DIR) + "/rooms/";
 const std::string kBroken = std::string(KARUMOA_TEST_DATA_DIR) + "/broken/";
 const std::string kExamples = std::string(KARUMOA_EXAMPLES_DIR) + "/";
 
-bool Updating() { return std::getenv("KARUMOA_UPDATE_FIXTURES") != nullptr; }
+bool Updating() {
+    return std::getenv("KARUMOA_UPDATE_FIXTURES") != nullptr;
+}
 
 std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -79,9 +81,8 @@ const std::vector<Broken>& BrokenFiles() {
          Kind::kUnexpectedEnd, 0},
         {"five-walls.kmd", [] { return ReplaceLine(Write(ExampleRoom()), 3, "5"); },
          Kind::kOutOfRange, 3},
-        {"not-shift-jis.kmd",
-         [] { return ReplaceLine(Write(ExampleRoom()), 11, "\"\x81\x20\""); }, Kind::kEncoding,
-         11},
+        {"not-shift-jis.kmd", [] { return ReplaceLine(Write(ExampleRoom()), 11, "\"\x81\x20\""); },
+         Kind::kEncoding, 11},
         {"trailing-text.kmd", [] { return Write(ExampleRoom()) + "\r\nextra\r\n"; },
          Kind::kTrailingText, 0},
         {"window-wider-than-wall.kmd",

@@ -85,8 +85,7 @@ TEST(ReaderVariants, LayoutAndNumberFormsReadAsTheWritersFile) {
         {"no final line end", withoutLastLineEnd},
         {"comma before a line end", ReplaceAll(bytes, "\r\n#TRUE#", ",\r\n#TRUE#")},
         {"blanks around fields", ReplaceAll(bytes, ",", " , ")},
-        {"booleans as numbers",
-         ReplaceAll(ReplaceAll(bytes, "#TRUE#", "-1"), "#FALSE#", "0")},
+        {"booleans as numbers", ReplaceAll(ReplaceAll(bytes, "#TRUE#", "-1"), "#FALSE#", "0")},
         {"lower-case booleans", ReplaceAll(bytes, "#TRUE#", "#true#")},
         {"exponent form", ReplaceAll(bytes, ",1.1\r\n", ",11E-1\r\n")},
         {"reserved strings hold anything",
@@ -101,9 +100,9 @@ TEST(ReaderVariants, LayoutAndNumberFormsReadAsTheWritersFile) {
 TEST(ReaderVariants, WholeNumbersWithAFractionRoundHalfToEven) {
     const std::string bytes = Write(NewRoom());
     // Soutou_Basyo (field 7) and Syoumei_Syuturyoku (field 18).
-    const std::string line = ReplaceAll(ReplaceAll(LineOf(bytes, 1), "#TRUE#,0,1,1,0,#TRUE#",
-                                                   "#TRUE#,2.5,1,1,0,#TRUE#"),
-                                        ",1000,", ",1000.5,");
+    const std::string line =
+        ReplaceAll(ReplaceAll(LineOf(bytes, 1), "#TRUE#,0,1,1,0,#TRUE#", "#TRUE#,2.5,1,1,0,#TRUE#"),
+                   ",1000,", ",1000.5,");
     RoomModel room = ReadOk(ReplaceLine(bytes, 1, line));
     EXPECT_EQ(room.Soutou_Basyo, 2);
     EXPECT_EQ(room.Syoumei_Syuturyoku, 1000);

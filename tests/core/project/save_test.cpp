@@ -128,9 +128,7 @@ TEST_F(ProjectFiles, ReadFailuresLeaveTheRoomAlone) {
     EXPECT_EQ(e.error_number, EISDIR);
 
     // A sparse file just over the limit is refused before it is read.
-    {
-        std::ofstream big(Path("big.kmd"), std::ios::binary);
-    }
+    { std::ofstream big(Path("big.kmd"), std::ios::binary); }
     fs::resize_file(Path("big.kmd"), kMaxProjectFileSize + 1);
     e = refused(Path("big.kmd"));
     EXPECT_EQ(e.kind, ReadError::Kind::kFileTooLarge);

@@ -20,7 +20,8 @@ inline std::string Write(const model::RoomModel& room) {
 
 // Replaces every occurrence of `from` by `to`.
 inline std::string ReplaceAll(std::string s, std::string_view from, std::string_view to) {
-    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size())) {
+    for (std::size_t at = s.find(from); at != std::string::npos;
+         at = s.find(from, at + to.size())) {
         s.replace(at, from.size(), to);
     }
     return s;

@@ -24,14 +24,15 @@ TEST(WriterBytes, NewRoomConditionsAndReservedLine) {
 
 TEST(WriterBytes, OneWallWithoutWindowsEndsWithFourZeroLines) {
     const std::string bytes = Write(OneWallRoom());
-    EXPECT_EQ(bytes.substr(kNewRoomConditions.size()),
-              "1\r\n"
-              "1,#FALSE#,3.544304,2400,6000,0\r\n"
-              "1\r\n"
-              "150,1.4\r\n"
-              "\"\x95\x81\x92\xca\x83\x52\x83\x93\x83\x4e\x83\x8a\x81\x5b\x83\x67\"\r\n"  // 普通コンクリート
-              "#TRUE#,1,0\r\n"
-              "0\r\n0\r\n0\r\n0\r\n");
+    EXPECT_EQ(
+        bytes.substr(kNewRoomConditions.size()),
+        "1\r\n"
+        "1,#FALSE#,3.544304,2400,6000,0\r\n"
+        "1\r\n"
+        "150,1.4\r\n"
+        "\"\x95\x81\x92\xca\x83\x52\x83\x93\x83\x4e\x83\x8a\x81\x5b\x83\x67\"\r\n"  // 普通コンクリート
+        "#TRUE#,1,0\r\n"
+        "0\r\n0\r\n0\r\n0\r\n");
 }
 
 TEST(WriterBytes, ThreeLayersShareTheThicknessLineWithTheFirstConductivity) {

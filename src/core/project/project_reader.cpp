@@ -53,7 +53,7 @@ std::string RangeText(const Range& r) {
     } else if (r.lo == r.hi) {
         s = lo + " のみ";
     } else {
-        s = lo + "～" + hi;
+        s = lo + "〜" + hi;
     }
     if (!r.unit.empty()) {
         s += ' ';

@@ -124,7 +124,7 @@ TEST(Reject, ConditionValuesOutsideTheirRange) {
     const ReadError big = Refused(ReplaceAll(bytes, ",1000,", ",1E+30,"));
     EXPECT_EQ(big.kind, Kind::kOutOfRange);
     EXPECT_EQ(big.Message(),
-              "1 行目: 条件の「照明の全出力」の値「1E+30」は範囲外です（0～99999 W）。");
+              "1 行目: 条件の「照明の全出力」の値「1E+30」は範囲外です（0〜99999 W）。");
 }
 
 // Rooms the writer can write but the program cannot hold.

@@ -1,0 +1,43 @@
+#pragma once
+
+// The four load totals of the room and their sum (precision rules in
+// calc/calc.h).
+
+namespace karumoa::model {
+struct RoomModel;
+}
+namespace karumoa::refdb {
+class ReferenceData;
+}
+
+namespace karumoa::calc {
+
+struct StructuralLoad;
+struct InternalLoad;
+
+struct LoadTotals {
+    float Jintai_Goukei = 0.0f;   // occupants, kcal/h
+    float Syoumei_Goukei = 0.0f;  // lighting
+    float Kanki_Goukei = 0.0f;    // ventilation
+    float Kouzou_Goukei = 0.0f;   // walls and glass: the largest hourly total
+
+    // The room's load: a single-precision sum from 0 adding occupants,
+    // lighting, ventilation and structure in that order, as the load total
+    // window shows it.
+    float Sum() const;
+
+    bool operator==(const LoadTotals&) const = default;
+};
+
+LoadTotals TotalsOf(const StructuralLoad& kouzou, const InternalLoad& situnai);
+// The totals the room holds now.
+LoadTotals StoredTotals(const model::RoomModel& room);
+// Stores the four totals in the room, and Sonota_Goukei = 0.
+void StoreTotals(model::RoomModel& room, const LoadTotals& totals);
+
+// Computes both calculations for the room's city (Basyo) and indoor
+// temperature and stores their totals; what the program does after every
+// change of the room. Returns the stored totals.
+LoadTotals Recalculate(model::RoomModel& room, const refdb::ReferenceData& refs);
+
+}  // namespace karumoa::calc

@@ -15,10 +15,10 @@ namespace karumoa::calc {
 // fixture 0..3 at 5..8, the incandescent lamp wattage of lamp 0..4 at
 // 9..13, the fluorescent share of share item 0..4 at 14..18.
 inline constexpr std::array<std::string_view, 19> kSyoumeiRituTexts{
-    "0.8", "0.7", "0.65", "0.6", "0.5",           // K by lighting method
-    "80",  "40",  "40",   "20",                   // fluorescent fixtures, W
-    "20",  "40",  "60",   "100", "200",           // incandescent lamps, W
-    "0.9", "0.7", "0.5",  "0.3", "0.1"};          // fluorescent share
+    "0.8", "0.7", "0.65", "0.6", "0.5",   // K by lighting method
+    "80",  "40",  "40",   "20",           // fluorescent fixtures, W
+    "20",  "40",  "60",   "100", "200",   // incandescent lamps, W
+    "0.9", "0.7", "0.5",  "0.3", "0.1"};  // fluorescent share
 inline constexpr int kHousikiOffset = 0;
 inline constexpr int kKeikoutouOffset = 5;
 inline constexpr int kHakunetutouOffset = 9;
@@ -35,8 +35,8 @@ inline constexpr std::array<std::string_view, 5> kHakunetutouItems{"20W", "40W",
                                                                    "200W"};
 // Fluorescent : incandescent share when mixing (`Keikoutou_wariai`). The
 // fourth item really ends in two blanks.
-inline constexpr std::array<std::string_view, 5> kWariaiItems{"9 : 1", "7 : 3", "5 : 5",
-                                                              "3 : 7  ", "1 : 9"};
+inline constexpr std::array<std::string_view, 5> kWariaiItems{"9 : 1", "7 : 3", "5 : 5", "3 : 7  ",
+                                                              "1 : 9"};
 // Enthalpy exchange efficiency (`Kanki_Entarupi`); index 4 is the standard.
 inline constexpr std::array<std::string_view, 9> kEntarupiItems{
     "0.4", "0.45", "0.5", "0.55", "0.6", "0.65", "0.7", "0.75", "0.8"};
@@ -65,13 +65,35 @@ struct LampConstants {
     std::string_view etaText;
     std::string_view heatFactorText;
     std::string_view heatPerKwText;
-    std::string_view lampName;     // "蛍光灯" / "白熱灯"
+    std::string_view lampName;  // "蛍光灯" / "白熱灯"
 };
 
-inline constexpr LampConstants kKeikoutou{1.5, 1.2, 60.0, 1.0, 1000,
-                                          "1.5", "1.2", "60", "1.0", "1000", "蛍光灯"};
-inline constexpr LampConstants kHakunetutou{1.0, 1.0, 20.0, 0.86, 860,
-                                            "1", "1", "20", "0.86", "860", "白熱灯"};
+inline constexpr LampConstants kKeikoutou{
+    .C = 1.5,
+    .b = 1.2,
+    .eta = 60.0,
+    .heatFactor = 1.0,
+    .heatPerKw = 1000,
+    .cText = "1.5",
+    .bText = "1.2",
+    .etaText = "60",
+    .heatFactorText = "1.0",
+    .heatPerKwText = "1000",
+    .lampName = "蛍光灯",
+};
+inline constexpr LampConstants kHakunetutou{
+    .C = 1.0,
+    .b = 1.0,
+    .eta = 20.0,
+    .heatFactor = 0.86,
+    .heatPerKw = 860,
+    .cText = "1",
+    .bText = "1",
+    .etaText = "20",
+    .heatFactorText = "0.86",
+    .heatPerKwText = "860",
+    .lampName = "白熱灯",
+};
 
 constexpr const LampConstants& Lamp(bool fluorescent) {
     return fluorescent ? kKeikoutou : kHakunetutou;

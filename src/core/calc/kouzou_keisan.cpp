@@ -94,20 +94,20 @@ OpaqueElement Bui_Keisan(const RoomModel& room, const Kabe_Data& rec, Bui bui, d
 
     const double plan = (rec.Tate / 1000.0) * (rec.Yoko / 1000.0);
     switch (bui) {
-    case Bui::Kabe: {
-        const Mado_Data* mado = FirstMadoWith(room, rec.Houi);
-        const float glass = mado != nullptr ? mado->Menseki : 0.0f;
-        e.A = static_cast<float>(e.width * e.height - static_cast<double>(glass));
-        break;
-    }
-    case Bui::Yane: {
-        const float glass = room.Yane_Mado.empty() ? 0.0f : room.Yane_Mado.Item(1)->Menseki;
-        e.A = static_cast<float>(plan - static_cast<double>(glass));
-        break;
-    }
-    case Bui::Yuka:
-        e.A = static_cast<float>(plan);
-        break;
+        case Bui::Kabe: {
+            const Mado_Data* mado = FirstMadoWith(room, rec.Houi);
+            const float glass = mado != nullptr ? mado->Menseki : 0.0f;
+            e.A = static_cast<float>(e.width * e.height - static_cast<double>(glass));
+            break;
+        }
+        case Bui::Yane: {
+            const float glass = room.Yane_Mado.empty() ? 0.0f : room.Yane_Mado.Item(1)->Menseki;
+            e.A = static_cast<float>(plan - static_cast<double>(glass));
+            break;
+        }
+        case Bui::Yuka:
+            e.A = static_cast<float>(plan);
+            break;
     }
 
     e.group = OndosaGroup(e.thickness, rec.kuuki);
@@ -116,28 +116,28 @@ OpaqueElement Bui_Keisan(const RoomModel& room, const Kabe_Data& rec, Bui bui, d
         double dte = 0.0;
         if (bui == Bui::Yuka) {
             switch (rec.Zokusei) {
-            case model::kYukaHyoujyun:
-                dte = static_cast<double>(DteAt(D, h, model::kHouiYuka));
-                break;
-            case model::kYukaSitugai:
-                dte = static_cast<double>(DteAt(D, h, model::kHouiKita)) + k;
-                break;
-            default:  // no load
-                break;
+                case model::kYukaHyoujyun:
+                    dte = static_cast<double>(DteAt(D, h, model::kHouiYuka));
+                    break;
+                case model::kYukaSitugai:
+                    dte = static_cast<double>(DteAt(D, h, model::kHouiKita)) + k;
+                    break;
+                default:  // no load
+                    break;
             }
         } else {
             switch (rec.Zokusei) {
-            case model::kZokuseiHyoujyun:
-                dte = static_cast<double>(DteAt(D, h, rec.Houi)) + k;
-                break;
-            case model::kZokuseiHikage:
-                dte = static_cast<double>(DteAt(D, h, model::kHouiKita)) + k;
-                break;
-            case model::kZokuseiSitunai:
-                dte = static_cast<double>(DteAt(D, h, model::kHouiKita) - 2.0f) + k;
-                break;
-            default:  // no load
-                break;
+                case model::kZokuseiHyoujyun:
+                    dte = static_cast<double>(DteAt(D, h, rec.Houi)) + k;
+                    break;
+                case model::kZokuseiHikage:
+                    dte = static_cast<double>(DteAt(D, h, model::kHouiKita)) + k;
+                    break;
+                case model::kZokuseiSitunai:
+                    dte = static_cast<double>(DteAt(D, h, model::kHouiKita) - 2.0f) + k;
+                    break;
+                default:  // no load
+                    break;
             }
         }
         const auto i = static_cast<std::size_t>(h);
@@ -156,20 +156,20 @@ void Mado_Keisan(const Mado_Data& mado, std::int16_t zokusei, double to, double 
     g.braindo = mado.Braindo;
     g.A = mado.Menseki;
     switch (zokusei) {
-    case model::kZokuseiHyoujyun:
-    case model::kZokuseiHikage:
-        // The difference is taken at the one decimal it is printed with.
-        g.dtText = text::FormatFixed(to - ti, 1);
-        g.dt = text::LeadingNumber(g.dtText);
-        break;
-    case model::kZokuseiSitunai:
-        g.dtText = "3.3";
-        g.dt = 3.3;
-        break;
-    default:
-        g.dtText = "0";
-        g.dt = 0.0;
-        break;
+        case model::kZokuseiHyoujyun:
+        case model::kZokuseiHikage:
+            // The difference is taken at the one decimal it is printed with.
+            g.dtText = text::FormatFixed(to - ti, 1);
+            g.dt = text::LeadingNumber(g.dtText);
+            break;
+        case model::kZokuseiSitunai:
+            g.dtText = "3.3";
+            g.dt = 3.3;
+            break;
+        default:
+            g.dtText = "0";
+            g.dt = 0.0;
+            break;
     }
     g.qgc = static_cast<float>(kGlassK * g.dt * static_cast<double>(g.A));
 
@@ -307,8 +307,7 @@ int OndosaGroup(std::int32_t thickness, bool kuuki) {
     return kuuki ? std::min(g + 1, 4) : g;
 }
 
-StructuralLoad ComputeStructuralLoad(const RoomModel& room, const ReferenceData& refs,
-                                     double to) {
+StructuralLoad ComputeStructuralLoad(const RoomModel& room, const ReferenceData& refs, double to) {
     StructuralLoad r;
     r.ti = room.Situon / 10.0;
     r.to = to;

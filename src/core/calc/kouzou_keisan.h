@@ -21,7 +21,9 @@ namespace karumoa::calc {
 
 // The four hours of the calculation: index 0..3 for 10, 12, 14, 16 h.
 inline constexpr int kHourCount = 4;
-constexpr int HourOf(int index) { return 10 + 2 * index; }
+constexpr int HourOf(int index) {
+    return 10 + 2 * index;
+}
 using HourValues = std::array<float, kHourCount>;
 
 // A maximum over the hours: the first hour that exceeds a running maximum
@@ -54,30 +56,30 @@ int OndosaGroup(std::int32_t thickness, bool kuuki);
 
 // One wall, the roof or the floor.
 struct OpaqueElement {
-    std::int16_t houi = 0;     // orientation code; the name is model::HouiName(houi)
-    std::int16_t zokusei = 0;  // attribute (the floor's own codes for the floor)
-    double width = 0.0;        // m, Yoko / 1000
-    double height = 0.0;       // m, Tate / 1000
-    float A = 0.0f;            // area less the glass of the element, m2
-    float K = 0.0f;            // heat transmission coefficient
-    std::int32_t thickness = 0;  // total of the layers, mm
-    int group = 0;               // thickness group of the table
+    std::int16_t houi = 0;                 // orientation code; the name is model::HouiName(houi)
+    std::int16_t zokusei = 0;              // attribute (the floor's own codes for the floor)
+    double width = 0.0;                    // m, Yoko / 1000
+    double height = 0.0;                   // m, Tate / 1000
+    float A = 0.0f;                        // area less the glass of the element, m2
+    float K = 0.0f;                        // heat transmission coefficient
+    std::int32_t thickness = 0;            // total of the layers, mm
+    int group = 0;                         // thickness group of the table
     std::array<double, kHourCount> dte{};  // equivalent temperature difference, C
-    HourValues qw{};                        // K x dte x A, kcal/h
+    HourValues qw{};                       // K x dte x A, kcal/h
 };
 
 // The glass of one wall or the skylight.
 struct GlassElement {
-    std::int16_t houi = 0;         // the window set's orientation, 0 for the skylight
-    std::int16_t hostZokusei = 0;  // attribute of the host wall or roof
-    bool braindo = false;          // blinds
-    double dt = 0.0;               // temperature difference, C
-    std::string dtText;            // as printed: one decimal, or "3.3", or "0"
-    float A = 0.0f;                // glass area, m2
-    float qgc = 0.0f;              // 5.6 x dt x A, kcal/h
-    std::array<std::int16_t, kHourCount> Igr{};   // solar gain before blinds
-    std::array<double, kHourCount> IgrShaded{};   // after blinds, kcal/(m2 h)
-    HourValues qgr{};                             // A x IgrShaded, kcal/h
+    std::int16_t houi = 0;                       // the window set's orientation, 0 for the skylight
+    std::int16_t hostZokusei = 0;                // attribute of the host wall or roof
+    bool braindo = false;                        // blinds
+    double dt = 0.0;                             // temperature difference, C
+    std::string dtText;                          // as printed: one decimal, or "3.3", or "0"
+    float A = 0.0f;                              // glass area, m2
+    float qgc = 0.0f;                            // 5.6 x dt x A, kcal/h
+    std::array<std::int16_t, kHourCount> Igr{};  // solar gain before blinds
+    std::array<double, kHourCount> IgrShaded{};  // after blinds, kcal/(m2 h)
+    HourValues qgr{};                            // A x IgrShaded, kcal/h
 };
 
 struct StructuralLoad {
@@ -89,20 +91,20 @@ struct StructuralLoad {
     bool hasWalls = false;
     int opaqueCount = 0;
     std::array<OpaqueElement, kMaxOpaque> opaque{};
-    HourValues S{};           // hourly sums of the opaque elements
-    HourMaximum kouzouMax;    // "構造体最大負荷"
+    HourValues S{};         // hourly sums of the opaque elements
+    HourMaximum kouzouMax;  // "構造体最大負荷"
 
     // The room has window records: the glass table has rows, sums and maxima.
     bool hasGlass = false;
     int glassCount = 0;
     std::array<GlassElement, kMaxGlass> glass{};
-    float C = 0.0f;   // sum of qgc
-    HourValues R{};   // hourly sums of qgr
-    HourValues W{};   // C + R[h]
+    float C = 0.0f;       // sum of qgc
+    HourValues R{};       // hourly sums of qgr
+    HourValues W{};       // C + R[h]
     HourMaximum madoMax;  // "窓最大負荷"
 
-    HourValues H{};         // S[h] + W[h]
-    HourMaximum totalMax;   // "壁窓合計負荷", the room's Kouzou_Goukei
+    HourValues H{};        // S[h] + W[h]
+    HourMaximum totalMax;  // "壁窓合計負荷", the room's Kouzou_Goukei
 
     std::span<const OpaqueElement> Opaque() const {
         return {opaque.data(), static_cast<std::size_t>(opaqueCount)};
@@ -116,7 +118,7 @@ struct StructuralLoad {
 // (C). Elements come in this order: walls by orientation from the smallest
 // one in steps of 2, then the roof, then the floor; glass of the walls in
 // the same order (window sets of area 0 are skipped), then the skylight.
-StructuralLoad ComputeStructuralLoad(const model::RoomModel& room,
-                                     const refdb::ReferenceData& refs, double to);
+StructuralLoad ComputeStructuralLoad(const model::RoomModel& room, const refdb::ReferenceData& refs,
+                                     double to);
 
 }  // namespace karumoa::calc

@@ -16,7 +16,9 @@ constexpr int kJitusuuNyuuryoku = 9;  // building type "実数入力": direct in
 constexpr int kSyoudoNyuuryoku = 7;   // illuminance tab "照度を入力": lamp input
 
 // A constant of the lighting table, 0 for an offset outside it.
-double SyoumeiRitu(int offset) { return text::LeadingNumber(ItemText(kSyoumeiRituTexts, offset)); }
+double SyoumeiRitu(int offset) {
+    return text::LeadingNumber(ItemText(kSyoumeiRituTexts, offset));
+}
 
 // Floor area of a four-walled room from the widths of two adjacent walls.
 void Yuka_Menseki(const RoomModel& room, OccupantLoad& o) {
@@ -103,8 +105,7 @@ void IlluminanceMethod(const RoomModel& room, const ReferenceData& refs, Lightin
 }  // namespace
 
 int OccupantColumn(const RoomModel& room) {
-    return room.Tatemono_Syurui == kJitusuuNyuuryoku ? room.Soutou_Basyo + 1
-                                                     : room.Tatemono_Syurui;
+    return room.Tatemono_Syurui == kJitusuuNyuuryoku ? room.Soutou_Basyo + 1 : room.Tatemono_Syurui;
 }
 
 OccupantLoad ComputeOccupantLoad(const RoomModel& room, const ReferenceData& refs) {
@@ -140,8 +141,8 @@ LightingLoad ComputeLightingLoad(const RoomModel& room, const ReferenceData& ref
     return l;
 }
 
-VentilationLoad ComputeVentilationLoad(const RoomModel& room, const ReferenceData& refs,
-                                       double to, float NP) {
+VentilationLoad ComputeVentilationLoad(const RoomModel& room, const ReferenceData& refs, double to,
+                                       float NP) {
     VentilationLoad v;
     const double Ti = room.Situon / 10.0;
     v.io = static_cast<float>(20.6 - (32 - to) * 0.87);

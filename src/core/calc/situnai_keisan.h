@@ -58,21 +58,21 @@ struct LightingLoad {
     LightingMode mode = LightingMode::Illuminance;
     bool fluorescent = true;  // the lamp type (Syoumei_Syurui)
     // Lamp input.
-    float AW = 0.0f;   // total output of the one lamp type, kW
-    float AWk = 0.0f;  // fluorescent output, kW
-    float AWh = 0.0f;  // incandescent output, kW
-    double share = 0.0;       // fluorescent share when mixing by total output
-    double wattage = 0.0;     // W per fixture or lamp (FixturesSingle)
-    std::int16_t count = 0;   // fixtures or lamps (FixturesSingle)
+    float AW = 0.0f;               // total output of the one lamp type, kW
+    float AWk = 0.0f;              // fluorescent output, kW
+    float AWh = 0.0f;              // incandescent output, kW
+    double share = 0.0;            // fluorescent share when mixing by total output
+    double wattage = 0.0;          // W per fixture or lamp (FixturesSingle)
+    std::int16_t count = 0;        // fixtures or lamps (FixturesSingle)
     std::string_view fixtureText;  // the fixture's item text, "40W×2", "100W"
     // Illuminance method.
-    std::int16_t E = 0;  // design illuminance, lx
-    double K = 0.0;      // utilisation factor of the lighting method
-    std::string kText;   // K as printed, with one decimal ("0.7" for 0.65)
-    double C = 0.0;      // light loss compensation
-    double b = 0.0;      // ballast loss factor
-    double eta = 0.0;    // luminous efficacy, lm/W
-    float W = 0.0f;      // lighting power per m2, W/m2
+    std::int16_t E = 0;       // design illuminance, lx
+    double K = 0.0;           // utilisation factor of the lighting method
+    std::string kText;        // K as printed, with one decimal ("0.7" for 0.65)
+    double C = 0.0;           // light loss compensation
+    double b = 0.0;           // ballast loss factor
+    double eta = 0.0;         // luminous efficacy, lm/W
+    float W = 0.0f;           // lighting power per m2, W/m2
     double heatFactor = 0.0;  // kcal/h per W
     float A = 0.0f;           // floor area, m2
     float qe = 0.0f;          // kcal/h
@@ -80,9 +80,9 @@ struct LightingLoad {
 
 // Where the ventilation air volume comes from.
 enum class VolumeSource {
-    Direct,          // typed (Kanki_Nyuuryoku)
-    OccupantPlace,   // rate of the occupant place x NP (automatic fitting)
-    KankiPlace,      // rate of the chosen ventilation place x NP
+    Direct,         // typed (Kanki_Nyuuryoku)
+    OccupantPlace,  // rate of the occupant place x NP (automatic fitting)
+    KankiPlace,     // rate of the chosen ventilation place x NP
 };
 
 struct VentilationLoad {
@@ -90,11 +90,11 @@ struct VentilationLoad {
     float ir = 0.0f;  // indoor enthalpy, kcal/kg
     float di = 0.0f;  // enthalpy difference io - ir
     VolumeSource source = VolumeSource::Direct;
-    float rate = 0.0f;  // m3/h per person (not Direct)
-    float NP = 0.0f;    // persons (not Direct)
-    float V = 0.0f;     // air volume, m3/h
-    bool ordinary = false;  // ordinary ventilation (else air-conditioning)
-    double de = 0.0;        // enthalpy exchange efficiency (air-conditioning)
+    float rate = 0.0f;        // m3/h per person (not Direct)
+    float NP = 0.0f;          // persons (not Direct)
+    float V = 0.0f;           // air volume, m3/h
+    bool ordinary = false;    // ordinary ventilation (else air-conditioning)
+    double de = 0.0;          // enthalpy exchange efficiency (air-conditioning)
     std::string_view deText;  // its item text, "0.6"
     float qv = 0.0f;          // kcal/h
 };
@@ -109,8 +109,7 @@ struct InternalLoad {
     VentilationLoad ventilation;
 };
 
-OccupantLoad ComputeOccupantLoad(const model::RoomModel& room,
-                                 const refdb::ReferenceData& refs);
+OccupantLoad ComputeOccupantLoad(const model::RoomModel& room, const refdb::ReferenceData& refs);
 // `A` is the floor area of the occupant load.
 LightingLoad ComputeLightingLoad(const model::RoomModel& room, const refdb::ReferenceData& refs,
                                  float A);

@@ -1,0 +1,156 @@
+#include "app/form_registry.h"
+
+#include <QMdiSubWindow>
+
+#include "app/app_context.h"
+#include "app/mdi_form1.h"
+#include "app/splash_form.h"
+#include "plan/main_form.h"
+
+namespace karumoa::gui {
+namespace {
+
+std::size_t Index(FormId id) { return static_cast<std::size_t>(id); }
+
+// The widget to hide and destroy: a child window goes with its frame.
+QWidget* OuterWindow(QWidget* form) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
+        return sub;
+    }
+    return form;
+}
+
+}  // namespace
+
+FormRegistry::FormRegistry(AppContext& context) : context_(context) {}
+
+FormRegistry::~FormRegistry() = default;
+
+QWidget* FormRegistry::Create(FormId id) {
+    switch (id) {
+        case FormId::MDIForm1:
+            return new MDIForm1(context_);
+        case FormId::frmSplash:
+            return new frmSplash();
+        case FormId::Main_Form: {
+            auto* form = new Main_Form(context_);
+            mdiForm().AddChildWindow(form);
+            // The load step needs the form registered: it reaches the frame
+            // and the result windows.
+            forms_[Index(id)] = form;
+            form->Form_Load();
+            return form;
+        }
+        default:
+            // Windows of later parts of the program are created here.
+            return nullptr;
+    }
+}
+
+QWidget* FormRegistry::Load(FormId id) {
+    QPointer<QWidget>& slot = forms_[Index(id)];
+    if (slot.isNull()) {
+        QWidget* created = Create(id);
+        slot = created;
+    }
+    return slot.data();
+}
+
+QWidget* FormRegistry::IfLoaded(FormId id) const { return forms_[Index(id)].data(); }
+
+void FormRegistry::Forget(FormId id) { forms_[Index(id)].clear(); }
+
+void FormRegistry::Unload(FormId id, bool now) {
+    QPointer<QWidget> form = forms_[Index(id)];
+    forms_[Index(id)].clear();
+    if (form.isNull()) {
+        return;
+    }
+    if (auto* unloadable = dynamic_cast<UnloadableForm*>(form.data())) {
+        unloadable->Form_Unload();
+    }
+    if (form.isNull()) {
+        return;
+    }
+    QWidget* outer = OuterWindow(form);
+    outer->hide();
+    if (now) {
+        delete outer;
+    } else {
+        outer->deleteLater();
+    }
+}
+
+void FormRegistry::UnloadAll() {
+    for (std::size_t i = static_cast<std::size_t>(FormId::Count); i-- > 0;) {
+        const auto id = static_cast<FormId>(i);
+        if (id == FormId::Main_Form) {
+            // The plan window releases the room without asking: the
+            // program is ending.
+            if (Main_Form* plan = mainFormIfLoaded()) {
+                forms_[i].clear();
+                plan->ReleaseRoom();
+                delete OuterWindow(plan);
+            }
+            continue;
+        }
+        Unload(id, true);
+    }
+}
+
+MDIForm1& FormRegistry::mdiForm() { return *static_cast<MDIForm1*>(Load(FormId::MDIForm1)); }
+
+Main_Form& FormRegistry::mainForm() {
+    return *static_cast<Main_Form*>(Load(FormId::Main_Form));
+}
+
+Main_Form* FormRegistry::mainFormIfLoaded() const {
+    return static_cast<Main_Form*>(IfLoaded(FormId::Main_Form));
+}
+
+frmSplash& FormRegistry::splash() { return *static_cast<frmSplash*>(Load(FormId::frmSplash)); }
+
+void FormRegistry::LoadResultWindows() {
+    Load(FormId::Situnai_Keisan_Form);
+    Load(FormId::Kouzou_Keisan_Form);
+}
+
+void FormRegistry::LoadRoomDialogs() {
+    for (FormId id : {FormId::Gaiki_Jyouken_Form, FormId::Situnai_Jyouken_Form,
+                      FormId::Jintai_Form, FormId::Syoumei_Form, FormId::Kanki_Form,
+                      FormId::Mado_Form, FormId::PopUp_Form}) {
+        Load(id);
+    }
+}
+
+void FormRegistry::PlaceToolWindows() {
+    // Settei_Hyouji_Form and Goukei_Hyouji_Form join here: placed from
+    // context_.settings().Set_Form() and Goukei_Form(), then made topmost
+    // with Saizenmen_Set(window, 1).
+}
+
+void FormRegistry::RefreshResultWindows() {
+    // Situnai_Keisan_Form.Jintai_Keisan, Kouzou_Keisan_Form.Saihyouji and,
+    // while mdiForm()'s Mnu_Fuka_Goukei is disabled,
+    // Goukei_Hyouji_Form.List_Hyouji are called here, in that order.
+}
+
+void FormRegistry::FitStructuralReport() {
+    // Kouzou_Keisan_Form.Eria_Tyousei is called here when it is loaded.
+}
+
+void FormRegistry::CloseResultWindows() {
+    Unload(FormId::Situnai_Keisan_Form);
+    Unload(FormId::Kouzou_Keisan_Form);
+}
+
+void FormRegistry::UnloadRoomDialogs() {
+    for (FormId id : {FormId::Gaiki_Jyouken_Form, FormId::Situnai_Jyouken_Form,
+                      FormId::Jintai_Form, FormId::Syoumei_Form, FormId::Kanki_Form,
+                      FormId::Settei_Hyouji_Form, FormId::Goukei_Hyouji_Form,
+                      FormId::Kabe_Form}) {
+        Unload(id);
+    }
+}
+
+}  // namespace karumoa::gui

@@ -1,0 +1,66 @@
+#include "app/module1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+#include <string>
+
+#include "app/app_context.h"
+#include "app/form_registry.h"
+#include "app/mdi_form1.h"
+#include "app/prompts.h"
+#include "app/splash_form.h"
+
+#ifndef KARUMOA_VERSION_MAJOR
+#error "KARUMOA_VERSION_MAJOR, _MINOR and _PATCH come from the project version"
+#endif
+
+namespace karumoa::gui::Module1 {
+
+QString App_Path;
+std::uint8_t Settei_Mode = 0;
+
+QString AppTitle() { return QStringLiteral("カルモア"); }
+
+QString VersionText() {
+    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
+        .arg(KARUMOA_VERSION_MAJOR)
+        .arg(KARUMOA_VERSION_MINOR)
+        .arg(KARUMOA_VERSION_PATCH);
+}
+
+void Kankyou_SyokiKa(AppContext& context) {
+    App_Path = QCoreApplication::applicationDirPath();
+    context.room().Basyo = context.settings().Toti();
+    context.room().Situon = context.settings().Heya_Ondo();
+}
+
+void LoadTranslations(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                         QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+void WaitEvents(const QElapsedTimer& since, int ms) {
+    for (;;) {
+        const qint64 remaining = ms - since.elapsed();
+        if (remaining <= 0) {
+            return;
+        }
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(remaining), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+}  // namespace karumoa::gui::Module1

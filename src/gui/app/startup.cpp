@@ -1,0 +1,51 @@
+#include <QApplication>
+#include <QElapsedTimer>
+#include <optional>
+
+#include "app/app_context.h"
+#include "app/form_registry.h"
+#include "app/mdi_form1.h"
+#include "app/module1.h"
+#include "app/prompts.h"
+#include "app/splash_form.h"
+#include "refdb/reference_data.h"
+
+namespace karumoa::gui::Module1 {
+
+QString LoadReferenceTables(AppContext& context) {
+    refdb::LoadError error;
+    std::optional<refdb::ReferenceData> data =
+        refdb::ReferenceData::Load(App_Path.toStdString(), &error);
+    if (data) {
+        context.setReferenceData(std::move(data));
+        return QString();
+    }
+    context.setReferenceData(std::nullopt);
+    return QString::fromStdString(error.message) +
+           QStringLiteral("\n\n部屋の作成、保存、読み込みはできますが、負荷の計算結果は 0 "
+                          "になります。");
+}
+
+void StartUp(QApplication& app, AppContext& context) {
+    LoadTranslations(app);
+    Kankyou_SyokiKa(context);
+    const QString tablesMessage = LoadReferenceTables(context);
+
+    QElapsedTimer started;
+    started.start();
+    MDIForm1& frame = context.forms().mdiForm();
+    frame.showMaximized();
+
+    frmSplash& splash = context.forms().splash();
+    splash.show();
+    WaitEvents(started, kSplashMilliseconds);
+    // The user may have closed the splash window already.
+    context.forms().Unload(FormId::frmSplash);
+
+    if (!tablesMessage.isEmpty()) {
+        context.prompts().Message(tablesMessage, AppTitle(), PromptIcon::Warning,
+                                  PromptButtons::Ok);
+    }
+}
+
+}  // namespace karumoa::gui::Module1

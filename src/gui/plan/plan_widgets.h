@@ -1,0 +1,58 @@
+#pragma once
+
+// The drawn parts of the plan window: the work area with its north arrow,
+// the overhead-view rectangle and the legend icons of the status bar.
+
+#include <QPixmap>
+#include <QWidget>
+#include <optional>
+
+#include "plan/plan_layout.h"
+
+namespace karumoa::gui::plan {
+
+// Sagyou_Eria: the container of the plan's controls; draws the north
+// arrow, in twips of its own coordinates, in its foreground colour.
+class WorkArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit WorkArea(QWidget* parent = nullptr);
+
+    // Clears the drawing, then draws `arrow` (nullopt: clear only).
+    void SetArrow(std::optional<NorthArrow> arrow);
+    const std::optional<NorthArrow>& Arrow() const { return arrow_; }
+
+signals:
+    // Any mouse button pressed on the work area itself, at `twips`.
+    void mousePressed(Qt::MouseButton button, QPointF twips);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    std::optional<NorthArrow> arrow_;
+};
+
+// Jyoukuu_Shape: a rectangle outline filled by one of the pattern codes.
+class OverheadShape : public QWidget {
+    Q_OBJECT
+public:
+    explicit OverheadShape(QWidget* parent = nullptr);
+
+    void SetPattern(int pattern);
+    int Pattern() const { return pattern_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int pattern_ = kFillNone;
+};
+
+// The legend icons of the status bar: grey, green, pink (magenta dithered
+// with white), yellow squares, then squares with horizontal lines,
+// vertical lines and a grid.
+QPixmap LegendIcon(int panel);
+
+}  // namespace karumoa::gui::plan

@@ -154,6 +154,16 @@ model::RoomModel& Main_Form::room() { return context_.room(); }
 void Main_Form::Form_Load() {
     room().ResetForNewRoom();
     Sagyou_Eria_Tyousei();
+    if (QMdiSubWindow* sub = subWindow()) {
+        // Restoring a minimised window may leave its size as it was; it is
+        // a resize all the same, and the plan missed every re-layout.
+        connect(sub, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates before, Qt::WindowStates now) {
+                    if ((before & Qt::WindowMinimized) && !(now & Qt::WindowMinimized)) {
+                        Form_Resize();
+                    }
+                });
+    }
     context_.forms().LoadResultWindows();
     room().Hozon_Flag = false;
 }
@@ -309,6 +319,10 @@ void Main_Form::Mado_ToolTip() {
 
 void Main_Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Main_Form::Form_Resize() {
     LayOutStatusBar();
     if (inResize_ || IsMinimizedWindow()) {
         return;

@@ -102,6 +102,7 @@ protected:
 private:
     bool QueryUnload();
     void Form_Unload();
+    void Form_Resize();
     void Sagyou_Eria_Tyousei();
     void LayOutStatusBar();
     void Yane_Mado_Hyouji(const plan::OverheadView& view);

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Takes screenshots of the desktop program's main states under Xvfb
+# (start-up with the splash window, no room, a new room, a four-walled
+# room with roof, floor, skylight and windows, a diagonal room, the
+# unsaved-changes question) into a folder, default screenshots/.
+#   scripts/screenshots.sh [folder]
+# Xvfb has no window manager, so windows have no title bars.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out="${1:-screenshots}"
+scripts/deps.sh run
+if ! dpkg-query -W -f='${Status}' imagemagick 2>/dev/null | grep -q "install ok installed"; then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q
+    $sudo apt-get install -y -q --no-install-recommends imagemagick
+fi
+scripts/build.sh
+cmake --build build --target karumoa_screenshots -j"$(nproc)"
+mkdir -p "$out"
+xvfb-run -a -s "-screen 0 1280x800x24" build/bin/karumoa_screenshots "$out"

@@ -1,0 +1,117 @@
+// Puts the desktop program into its main states one after another and
+// photographs the whole X screen in each with ImageMagick's import, for
+// scripts/screenshots.sh (run under xvfb-run).
+//   karumoa_screenshots <output folder>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <cstdio>
+
+#include "app/app_context.h"
+#include "app/form_registry.h"
+#include "app/frame_commands.h"
+#include "app/mdi_form1.h"
+#include "app/module1.h"
+#include "app/prompts.h"
+#include "app/splash_form.h"
+#include "gui_test_support.h"
+#include "plan/main_form.h"
+
+using namespace karumoa;
+using namespace karumoa::gui;
+
+namespace {
+
+void Settle(int ms) {
+    QElapsedTimer t;
+    t.start();
+    Module1::WaitEvents(t, ms);
+}
+
+bool Shoot(const QString& folder, const QString& name) {
+    Settle(600);
+    const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const int rc = QProcess::execute(QStringLiteral("import"),
+                                     {QStringLiteral("-window"), QStringLiteral("root"), file});
+    std::printf("%s %s\n", rc == 0 ? "wrote" : "FAILED", qPrintable(file));
+    std::fflush(stdout);
+    return rc == 0;
+}
+
+void ShowRoom(AppContext& context, void (*fill)(model::RoomModel&)) {
+    MDIForm1& frame = context.forms().mdiForm();
+    frame.commands().CloseRoom(false);
+    frame.commands().Sinki_Ryouiki();
+    fill(context.room());
+    context.forms().mainForm().Kabe_Seisaku();
+    // A larger plan window, as a user would open it.
+    if (QMdiSubWindow* sub = context.forms().mainForm().subWindow()) {
+        sub->move(10, 10);
+        sub->resize(900, 420);
+    }
+}
+
+void FullRoom(model::RoomModel& room) { test::FillFullRoom(room); }
+
+void DiagonalRoom(model::RoomModel& room) {
+    test::AddWall(room, 2, 4000, 2700, {150}, {{2, 1200, 900}}, 2.16f, true, 1);
+    test::AddWall(room, 4, 7000, 2700, {150}, {}, 0.0f, true, 2);
+    test::AddWall(room, 6, 4000, 2700, {150}, {{1, 1200, 1800}}, 2.16f, false, 3);
+    test::AddWall(room, 8, 7000, 2700, {150}, {{3, 900, 900}}, 2.43f);
+    test::AddRoofOrFloor(room.Yuka, 9, 4000, 7000);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: karumoa_screenshots <output folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+
+    // Scripted prompts: the driver never waits on a box.
+    ScriptedPrompts prompts;
+    AppContext context(prompts);
+    Module1::LoadTranslations(app);
+    Module1::Kankyou_SyokiKa(context);
+    Module1::LoadReferenceTables(context);
+
+    bool ok = true;
+    MDIForm1& frame = context.forms().mdiForm();
+    frame.showMaximized();
+    // Xvfb has no window manager to maximise the frame: give it the screen.
+    frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    frmSplash& splash = context.forms().splash();
+    splash.show();
+    ok &= Shoot(folder, QStringLiteral("1-start-up-splash"));
+    context.forms().Unload(FormId::frmSplash);
+    ok &= Shoot(folder, QStringLiteral("2-no-room"));
+
+    frame.commands().Sinki_Ryouiki();
+    ok &= Shoot(folder, QStringLiteral("3-new-room"));
+
+    ShowRoom(context, FullRoom);
+    ok &= Shoot(folder, QStringLiteral("4-four-walls-roof-floor-skylight"));
+
+    ShowRoom(context, DiagonalRoom);
+    ok &= Shoot(folder, QStringLiteral("5-diagonal-room"));
+
+    // The unsaved-changes question as the real box shows it.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("確認"), QStringLiteral("保存しますか？"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &frame);
+    box.open();
+    ok &= Shoot(folder, QStringLiteral("6-save-question"));
+    box.close();
+
+    frame.commands().CloseRoom(false);
+    return ok ? 0 : 1;
+}

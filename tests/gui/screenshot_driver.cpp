@@ -19,8 +19,9 @@
 #include "app/module1.h"
 #include "app/prompts.h"
 #include "app/splash_form.h"
-#include "gui_test_support.h"
+#include "app/scripted_prompts.h"
 #include "plan/main_form.h"
+#include "project/project_commands.h"
 
 using namespace karumoa;
 using namespace karumoa::gui;
@@ -43,27 +44,16 @@ bool Shoot(const QString& folder, const QString& name) {
     return rc == 0;
 }
 
-void ShowRoom(AppContext& context, void (*fill)(model::RoomModel&)) {
-    MDIForm1& frame = context.forms().mdiForm();
-    frame.commands().CloseRoom(false);
-    frame.commands().Sinki_Ryouiki();
-    fill(context.room());
-    context.forms().mainForm().Kabe_Seisaku();
-    // A larger plan window, as a user would open it.
+// Opens a fixture room through the Open command, as a user would.
+void OpenRoom(AppContext& context, ScriptedPrompts& prompts, const char* file) {
+    prompts.ChooseNextFile(QStringLiteral(KARUMOA_TEST_DATA_DIR "/rooms/") +
+                           QString::fromLatin1(file));
+    context.forms().mdiForm().commands().project().File_Open();
+    // A larger plan window.
     if (QMdiSubWindow* sub = context.forms().mainForm().subWindow()) {
         sub->move(10, 10);
         sub->resize(900, 420);
     }
-}
-
-void FullRoom(model::RoomModel& room) { test::FillFullRoom(room); }
-
-void DiagonalRoom(model::RoomModel& room) {
-    test::AddWall(room, 2, 4000, 2700, {150}, {{2, 1200, 900}}, 2.16f, true, 1);
-    test::AddWall(room, 4, 7000, 2700, {150}, {}, 0.0f, true, 2);
-    test::AddWall(room, 6, 4000, 2700, {150}, {{1, 1200, 1800}}, 2.16f, false, 3);
-    test::AddWall(room, 8, 7000, 2700, {150}, {{3, 900, 900}}, 2.43f);
-    test::AddRoofOrFloor(room.Yuka, 9, 4000, 7000);
 }
 
 }  // namespace
@@ -99,10 +89,10 @@ int main(int argc, char** argv) {
     frame.commands().Sinki_Ryouiki();
     ok &= Shoot(folder, QStringLiteral("3-new-room"));
 
-    ShowRoom(context, FullRoom);
+    OpenRoom(context, prompts, "attributes-blinds.kmd");
     ok &= Shoot(folder, QStringLiteral("4-four-walls-roof-floor-skylight"));
 
-    ShowRoom(context, DiagonalRoom);
+    OpenRoom(context, prompts, "diagonal-room.kmd");
     ok &= Shoot(folder, QStringLiteral("5-diagonal-room"));
 
     // The unsaved-changes question as the real box shows it.

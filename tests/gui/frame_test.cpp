@@ -8,13 +8,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 
 #include "app/frame_commands.h"
 #include "app/module1.h"
 #include "app/remembered_settings.h"
+#include "app/twips.h"
 #include "app/window_arrangement.h"
+#include "app/window_order.h"
 #include "gui_test_support.h"
 #include "plan/main_form.h"
 
@@ -345,6 +348,29 @@ private Q_SLOTS:
         QCOMPARE(program_->prompts.messages.size(), std::size_t{1});
         QCOMPARE(closed.count(), 1);
         QVERIFY(!program_->forms().IsLoaded(FormId::Main_Form));
+    }
+
+    void stayOnTopFlag() {
+        QWidget tool;
+        tool.setGeometry(100, 120, 300, 200);
+        Saizenmen_Set(tool, 2);
+        QVERIFY(!tool.isVisible());
+        Saizenmen_Set(tool, 1);
+        QVERIFY(tool.isVisible());
+        QVERIFY(tool.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(tool.geometry(), QRect(100, 120, 300, 200));
+        Saizenmen_Set(tool, 0);
+        QVERIFY(tool.isVisible());
+        QVERIFY(!(tool.windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(tool.geometry(), QRect(100, 120, 300, 200));
+    }
+
+    void twipsAndFileFilter() {
+        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+        QCOMPARE(ToPixels(1440), qRound(dpi));
+        QCOMPARE(ToTwips(qRound(dpi)), 1440.0);
+        QCOMPARE(QtPrompts::QtNameFilter(QStringLiteral("カルモア標準ファイル|*.kmd")),
+                 QStringLiteral("カルモア標準ファイル (*.kmd)"));
     }
 
     void exitWithoutRoomClosesAtOnce() {

@@ -2,6 +2,7 @@
 // case-insensitive lookup.
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/module1.h"
@@ -133,6 +134,23 @@ private Q_SLOTS:
         QCOMPARE(int(program.room().Situon), 275);
         QCOMPARE(Module1::App_Path, QCoreApplication::applicationDirPath());
         QVERIFY(!Module1::App_Path.endsWith(u'/'));
+    }
+
+    void referenceTablesFromTheProgramFolder() {
+        test::Program program;
+        const QString saved = Module1::App_Path;
+        QTemporaryDir empty;
+        Module1::App_Path = empty.path();
+        const QString message = Module1::LoadReferenceTables(program.ctx());
+        QVERIFY(program.ctx().referenceData() == nullptr);
+        QVERIFY(message.contains(QStringLiteral("Gaiki.sqlite")));
+        QVERIFY(message.contains(QStringLiteral("負荷の計算結果は 0 になります")));
+
+        Module1::App_Path = QStringLiteral(KARUMOA_BIN_DIR);
+        QVERIFY(Module1::LoadReferenceTables(program.ctx()).isEmpty());
+        QVERIFY(program.ctx().referenceData() != nullptr);
+        QCOMPARE(program.ctx().referenceData()->CityCount(), 14);
+        Module1::App_Path = saved;
     }
 };
 

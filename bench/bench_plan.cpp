@@ -36,8 +36,8 @@ void BM_KabeSeisaku_FullRoom(benchmark::State& state) {
     gui::ScriptedPrompts prompts;
     gui::AppContext context(prompts);
     refdb::LoadError error;
-    context.setReferenceData(refdb::ReferenceData::Load(
-        QCoreApplication::applicationDirPath().toStdString(), &error));
+    context.setReferenceData(
+        refdb::ReferenceData::Load(QCoreApplication::applicationDirPath().toStdString(), &error));
     gui::MDIForm1& frame = context.forms().mdiForm();
     frame.resize(1200, 800);
     frame.show();

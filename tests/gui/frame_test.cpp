@@ -7,8 +7,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSignalSpy>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 
@@ -33,7 +33,9 @@ QAction* Act(MDIForm1& frame, const char* name) {
     return action;
 }
 
-bool On(MDIForm1& frame, FrameItem item) { return frame.IsEnabled(item); }
+bool On(MDIForm1& frame, FrameItem item) {
+    return frame.IsEnabled(item);
+}
 
 }  // namespace
 
@@ -47,20 +49,18 @@ class FrameTest : public QObject {
     // Sinki_Ryouiki, Settei_Jyouken, Fuka_Goukei, buttons 1, 2, 3, 5.
     void CheckFlags(const std::array<bool, 11>& expected) {
         const std::array<FrameItem, 11> items{
-            FrameItem::Mnu_Hyouji,         FrameItem::Mnu_Fuka,
-            FrameItem::Mnu_Set,            FrameItem::Mnu_Window,
-            FrameItem::Mnu_Sinki_Ryouiki,  FrameItem::Mnu_Settei_Jyouken,
-            FrameItem::Mnu_Fuka_Goukei,    FrameItem::Toolbar1_Button1,
-            FrameItem::Toolbar1_Button2,   FrameItem::Toolbar1_Button3,
+            FrameItem::Mnu_Hyouji,        FrameItem::Mnu_Fuka,
+            FrameItem::Mnu_Set,           FrameItem::Mnu_Window,
+            FrameItem::Mnu_Sinki_Ryouiki, FrameItem::Mnu_Settei_Jyouken,
+            FrameItem::Mnu_Fuka_Goukei,   FrameItem::Toolbar1_Button1,
+            FrameItem::Toolbar1_Button2,  FrameItem::Toolbar1_Button3,
             FrameItem::Toolbar1_Button5};
         for (std::size_t i = 0; i < items.size(); ++i) {
-            QVERIFY2(On(frame(), items[i]) == expected[i],
-                     FrameItemName(items[i]).data());
+            QVERIFY2(On(frame(), items[i]) == expected[i], FrameItemName(items[i]).data());
         }
         for (FrameItem always : {FrameItem::Mnu_File, FrameItem::Mnu_File_Open,
-                                 FrameItem::Mnu_Save_Us, FrameItem::Mnu_End,
-                                 FrameItem::Mnu_Help, FrameItem::Mnu_Netu_Help,
-                                 FrameItem::Mnu_About}) {
+                                 FrameItem::Mnu_Save_Us, FrameItem::Mnu_End, FrameItem::Mnu_Help,
+                                 FrameItem::Mnu_Netu_Help, FrameItem::Mnu_About}) {
             QVERIFY2(On(frame(), always), FrameItemName(always).data());
         }
         QVERIFY(!On(frame(), FrameItem::Mnu_Print));
@@ -127,15 +127,14 @@ private Q_SLOTS:
         for (QAction* a : top) {
             names << a->objectName();
         }
-        QCOMPARE(names, (QStringList{"Mnu_File", "Mnu_Hyouji", "Mnu_Fuka", "Mnu_Set",
-                                     "Mnu_Window", "Mnu_Help"}));
+        QCOMPARE(names, (QStringList{"Mnu_File", "Mnu_Hyouji", "Mnu_Fuka", "Mnu_Set", "Mnu_Window",
+                                     "Mnu_Help"}));
         QStringList file;
         for (QAction* a : frame().findChild<QMenu*>("Mnu_File")->actions()) {
             file << (a->isSeparator() ? "-" + a->objectName() : a->objectName());
         }
-        QCOMPARE(file, (QStringList{"Mnu_Sinki_Ryouiki", "Mnu_File_Open", "-Mnu_a",
-                                    "Mnu_Save_Us", "-Mnu_aa", "Mnu_Print", "-Mnu_aaa",
-                                    "Mnu_End"}));
+        QCOMPARE(file, (QStringList{"Mnu_Sinki_Ryouiki", "Mnu_File_Open", "-Mnu_a", "Mnu_Save_Us",
+                                    "-Mnu_aa", "Mnu_Print", "-Mnu_aaa", "Mnu_End"}));
         QCOMPARE(Act(frame(), "Mnu_Netu_Help")->shortcut(), QKeySequence(Qt::Key_F1));
     }
 

@@ -52,8 +52,8 @@ namespace karumoa::gui::test {
 
 // Appends a wall of orientation `houi`, `yoko` x `tate` mm, with one layer
 // per thickness, and its window set: one entry per (count, height, width).
-inline void AddWall(model::RoomModel& room, std::int16_t houi, std::int32_t yoko,
-                    std::int32_t tate, std::initializer_list<std::int16_t> thicknesses = {150},
+inline void AddWall(model::RoomModel& room, std::int16_t houi, std::int32_t yoko, std::int32_t tate,
+                    std::initializer_list<std::int16_t> thicknesses = {150},
                     std::initializer_list<std::array<std::int16_t, 3>> windows = {},
                     float menseki = 0.0f, bool braindo = true, std::int16_t zokusei = 0) {
     model::Kabe_Data::Zai_Array zai(thicknesses.size() + 2);

@@ -18,7 +18,9 @@ PlanMetrics Initial() {
     return {kInitialInnerWidth, kWorkHeight, kInitialInnerWidth, kWorkHeight, kStatusHeight};
 }
 
-bool Near(float a, float b) { return std::fabs(a - b) < 0.01f; }
+bool Near(float a, float b) {
+    return std::fabs(a - b) < 0.01f;
+}
 bool Near(const Box& a, const Box& b) {
     return Near(a.top, b.top) && Near(a.left, b.left) && Near(a.width, b.width) &&
            Near(a.height, b.height);
@@ -54,16 +56,16 @@ private Q_SLOTS:
             << 2 << true << Box{600, 1728, 5184, 300} << Box{252, 1728, 648, 348};
         QTest::newRow("south, bottom bar, window at its right end")
             << 5 << true << Box{2400, 1728, 5184, 300} << Box{2700, 6264, 648, 348};
-        QTest::newRow("south-west") << 6 << true << Box{2400, 1728, 5184, 300}
-                                    << Box{2700, 6264, 648, 348};
+        QTest::newRow("south-west")
+            << 6 << true << Box{2400, 1728, 5184, 300} << Box{2700, 6264, 648, 348};
         QTest::newRow("east, right bar, window at its upper end")
             << 3 << false << Box{900, 6612, 300, 1500} << Box{900, 6912, 348, 187.5f};
-        QTest::newRow("south-east") << 4 << false << Box{900, 6612, 300, 1500}
-                                    << Box{900, 6912, 348, 187.5f};
+        QTest::newRow("south-east")
+            << 4 << false << Box{900, 6612, 300, 1500} << Box{900, 6912, 348, 187.5f};
         QTest::newRow("west, left bar, window at its lower end")
             << 7 << false << Box{900, 1728, 300, 1500} << Box{2212.5f, 1380, 348, 187.5f};
-        QTest::newRow("north-west") << 8 << false << Box{900, 1728, 300, 1500}
-                                    << Box{2212.5f, 1380, 348, 187.5f};
+        QTest::newRow("north-west")
+            << 8 << false << Box{900, 1728, 300, 1500} << Box{2212.5f, 1380, 348, 187.5f};
     }
     void wallsAndWindowButtons() {
         QFETCH(int, houi);
@@ -146,12 +148,10 @@ private Q_SLOTS:
         const NorthArrow up = Houi_Yajirusi(cardinal, view, Initial());
         QVERIFY(up.cardinal);
         // L = the view's width (wide room) = 1036.8.
-        const std::array<Point, 4> expectedUp{
-            Point{7776, 2400}, Point{7776, 1881.6f}, Point{7689.6f, 2054.4f},
-            Point{7819.2f, 2054.4f}};
+        const std::array<Point, 4> expectedUp{Point{7776, 2400}, Point{7776, 1881.6f},
+                                              Point{7689.6f, 2054.4f}, Point{7819.2f, 2054.4f}};
         for (std::size_t i = 0; i < 4; ++i) {
-            QVERIFY(Near(up.points[i].x, expectedUp[i].x) &&
-                    Near(up.points[i].y, expectedUp[i].y));
+            QVERIFY(Near(up.points[i].x, expectedUp[i].x) && Near(up.points[i].y, expectedUp[i].y));
         }
 
         model::RoomModel diagonal;

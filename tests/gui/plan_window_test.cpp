@@ -26,7 +26,9 @@ QRect Pixels(const plan::Box& b) {
     return QRect(left, top, ToPixels(b.left + b.width) - left, ToPixels(b.top + b.height) - top);
 }
 
-QColor ButtonColour(const QPushButton* b) { return b->palette().color(QPalette::Button); }
+QColor ButtonColour(const QPushButton* b) {
+    return b->palette().color(QPalette::Button);
+}
 
 }  // namespace
 
@@ -82,15 +84,17 @@ private Q_SLOTS:
         QCOMPARE(bar->objectName(), QStringLiteral("StatusBar1"));
         QCOMPARE(bar->height(), ToPixels(375));
         QCOMPARE(bar->y() + bar->height(), plan().height());
-        const QStringList texts{"標準壁", "室外日陰", "室内負荷", "無負荷", "屋根", "床", "屋根、床"};
-        const QStringList tips{"設定どうりの壁", "日陰になる壁", "非空調エリアの間仕切り",
-                               "空調エリアの間仕切り", "屋根の負荷", "床の負荷",
+        const QStringList texts{"標準壁", "室外日陰", "室内負荷", "無負荷",
+                                "屋根",   "床",       "屋根、床"};
+        const QStringList tips{"設定どうりの壁",       "日陰になる壁", "非空調エリアの間仕切り",
+                               "空調エリアの間仕切り", "屋根の負荷",   "床の負荷",
                                "屋根と床の両負荷"};
         for (int i = 0; i < 7; ++i) {
             auto* panel = bar->findChild<QWidget*>(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
             QVERIFY(panel != nullptr);
             QCOMPARE(panel->toolTip(), tips[i]);
-            auto* text = panel->findChild<QLabel*>(QStringLiteral("StatusBar1_Panel%1_Text").arg(i + 1));
+            auto* text =
+                panel->findChild<QLabel*>(QStringLiteral("StatusBar1_Panel%1_Text").arg(i + 1));
             QCOMPARE(text->text(), texts[i]);
         }
         for (int h = 0; h < 10; ++h) {
@@ -118,8 +122,8 @@ private Q_SLOTS:
             QCOMPARE(wall->text(), captions[i]);
             QCOMPARE(plan().KabeButtonTag(i), tags[i]);
             QCOMPARE(ButtonColour(wall), QColor(192, 192, 192));
-            const plan::WallLayout layout = plan::LayoutWall(
-                *room().Kabe.Item(i + 1), plan::Mado_Kazu_Goukei(room(), i), m);
+            const plan::WallLayout layout =
+                plan::LayoutWall(*room().Kabe.Item(i + 1), plan::Mado_Kazu_Goukei(room(), i), m);
             QCOMPARE(wall->geometry(), Pixels(layout.wall));
             QPushButton* window = plan().Mado_Button(i);
             QCOMPARE(window->isVisible(), !windows[i].isEmpty());
@@ -160,8 +164,8 @@ private Q_SLOTS:
     void attributesColourTheWallButtons() {
         OpenRoom();
         for (std::int16_t z = 0; z < 4; ++z) {
-            test::AddWall(room(), static_cast<std::int16_t>(1 + 2 * z), 5000, 2700, {150}, {},
-                          0.0f, true, z);
+            test::AddWall(room(), static_cast<std::int16_t>(1 + 2 * z), 5000, 2700, {150}, {}, 0.0f,
+                          true, z);
         }
         plan().Kabe_Seisaku();
         QCOMPARE(ButtonColour(plan().Kabe_Button(0)), QColor(192, 192, 192));

@@ -3,8 +3,8 @@
 // what a cancelled or failed save and a refused file leave behind.
 
 #include <QDir>
-#include <QPushButton>
 #include <QFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -290,7 +290,8 @@ private Q_SLOTS:
         // Refused before the room is closed: no question about saving.
         QCOMPARE(prompts().messages.size(), std::size_t{1});
         const auto& m = prompts().messages[0];
-        QVERIFY(m.text.startsWith(QStringLiteral("「") + kBroken + file + QStringLiteral("」を開けませんでした。\n")));
+        QVERIFY(m.text.startsWith(QStringLiteral("「") + kBroken + file +
+                                  QStringLiteral("」を開けませんでした。\n")));
         QVERIFY(m.text.size() > 20 + kBroken.size() + file.size());
         QCOMPARE(m.title, QStringLiteral("確認"));
         QCOMPARE(m.icon, PromptIcon::Warning);

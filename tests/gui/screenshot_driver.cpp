@@ -18,8 +18,8 @@
 #include "app/mdi_form1.h"
 #include "app/module1.h"
 #include "app/prompts.h"
-#include "app/splash_form.h"
 #include "app/scripted_prompts.h"
+#include "app/splash_form.h"
 #include "plan/main_form.h"
 #include "project/project_commands.h"
 

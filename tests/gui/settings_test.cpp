@@ -113,8 +113,9 @@ private Q_SLOTS:
     }
 
     void damagedPlacementsFallBackToDefaults() {
-        WriteIni("[Set_Form]\nTop=2000000\nLeft=-1000001\nWidth=0\nHeight=-5\n"
-                 "[Goukei_Form]\nTop=1e9\nLeft=999999\n");
+        WriteIni(
+            "[Set_Form]\nTop=2000000\nLeft=-1000001\nWidth=0\nHeight=-5\n"
+            "[Goukei_Form]\nTop=1e9\nLeft=999999\n");
         RememberedSettings s;
         const WindowPlacement set = s.Set_Form();
         QCOMPARE(set.top, 500.0);

@@ -9,6 +9,8 @@ AppContext::AppContext(Prompts& prompts, RememberedSettings settings)
       settings_(std::move(settings)),
       forms_(std::make_unique<FormRegistry>(*this)) {}
 
-AppContext::~AppContext() { forms_->UnloadAll(); }
+AppContext::~AppContext() {
+    forms_->UnloadAll();
+}
 
 }  // namespace karumoa::gui

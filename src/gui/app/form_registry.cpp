@@ -10,7 +10,9 @@
 namespace karumoa::gui {
 namespace {
 
-std::size_t Index(FormId id) { return static_cast<std::size_t>(id); }
+std::size_t Index(FormId id) {
+    return static_cast<std::size_t>(id);
+}
 
 // The widget to hide and destroy: a child window goes with its frame.
 QWidget* OuterWindow(QWidget* form) {
@@ -56,9 +58,13 @@ QWidget* FormRegistry::Load(FormId id) {
     return slot.data();
 }
 
-QWidget* FormRegistry::IfLoaded(FormId id) const { return forms_[Index(id)].data(); }
+QWidget* FormRegistry::IfLoaded(FormId id) const {
+    return forms_[Index(id)].data();
+}
 
-void FormRegistry::Forget(FormId id) { forms_[Index(id)].clear(); }
+void FormRegistry::Forget(FormId id) {
+    forms_[Index(id)].clear();
+}
 
 void FormRegistry::Unload(FormId id, bool now) {
     QPointer<QWidget> form = forms_[Index(id)];
@@ -98,7 +104,9 @@ void FormRegistry::UnloadAll() {
     }
 }
 
-MDIForm1& FormRegistry::mdiForm() { return *static_cast<MDIForm1*>(Load(FormId::MDIForm1)); }
+MDIForm1& FormRegistry::mdiForm() {
+    return *static_cast<MDIForm1*>(Load(FormId::MDIForm1));
+}
 
 Main_Form& FormRegistry::mainForm() {
     return *static_cast<Main_Form*>(Load(FormId::Main_Form));
@@ -108,7 +116,9 @@ Main_Form* FormRegistry::mainFormIfLoaded() const {
     return static_cast<Main_Form*>(IfLoaded(FormId::Main_Form));
 }
 
-frmSplash& FormRegistry::splash() { return *static_cast<frmSplash*>(Load(FormId::frmSplash)); }
+frmSplash& FormRegistry::splash() {
+    return *static_cast<frmSplash*>(Load(FormId::frmSplash));
+}
 
 void FormRegistry::LoadResultWindows() {
     Load(FormId::Situnai_Keisan_Form);
@@ -116,9 +126,9 @@ void FormRegistry::LoadResultWindows() {
 }
 
 void FormRegistry::LoadRoomDialogs() {
-    for (FormId id : {FormId::Gaiki_Jyouken_Form, FormId::Situnai_Jyouken_Form,
-                      FormId::Jintai_Form, FormId::Syoumei_Form, FormId::Kanki_Form,
-                      FormId::Mado_Form, FormId::PopUp_Form}) {
+    for (FormId id :
+         {FormId::Gaiki_Jyouken_Form, FormId::Situnai_Jyouken_Form, FormId::Jintai_Form,
+          FormId::Syoumei_Form, FormId::Kanki_Form, FormId::Mado_Form, FormId::PopUp_Form}) {
         Load(id);
     }
 }
@@ -145,10 +155,9 @@ void FormRegistry::CloseResultWindows() {
 }
 
 void FormRegistry::UnloadRoomDialogs() {
-    for (FormId id : {FormId::Gaiki_Jyouken_Form, FormId::Situnai_Jyouken_Form,
-                      FormId::Jintai_Form, FormId::Syoumei_Form, FormId::Kanki_Form,
-                      FormId::Settei_Hyouji_Form, FormId::Goukei_Hyouji_Form,
-                      FormId::Kabe_Form}) {
+    for (FormId id : {FormId::Gaiki_Jyouken_Form, FormId::Situnai_Jyouken_Form, FormId::Jintai_Form,
+                      FormId::Syoumei_Form, FormId::Kanki_Form, FormId::Settei_Hyouji_Form,
+                      FormId::Goukei_Hyouji_Form, FormId::Kabe_Form}) {
         Unload(id);
     }
 }

@@ -85,13 +85,21 @@ void FrameCommands::ShowToolWindow(FormId id, FrameItem item) {
     }
 }
 
-void FrameCommands::Mnu_Sinki_Ryouiki_Click() { Sinki_Ryouiki(); }
+void FrameCommands::Mnu_Sinki_Ryouiki_Click() {
+    Sinki_Ryouiki();
+}
 
-void FrameCommands::Mnu_File_Open_Click() { project_->File_Open(); }
+void FrameCommands::Mnu_File_Open_Click() {
+    project_->File_Open();
+}
 
-void FrameCommands::Mnu_Save_Us_Click() { project_->Save_Us(); }
+void FrameCommands::Mnu_Save_Us_Click() {
+    project_->Save_Us();
+}
 
-void FrameCommands::Mnu_End_Click() { frame_.close(); }
+void FrameCommands::Mnu_End_Click() {
+    frame_.close();
+}
 
 void FrameCommands::Mnu_Situnai_Keisan_Click() {
     ShowReport(FormId::Situnai_Keisan_Form, FrameItem::Mnu_Situnai_Keisan);
@@ -124,22 +132,34 @@ void FrameCommands::Mnu_Yuka_Click() {
     ShowModal(FormId::Kabe_Form);
 }
 
-void FrameCommands::Mnu_Gaiki_Click() { ShowModal(FormId::Gaiki_Jyouken_Form); }
+void FrameCommands::Mnu_Gaiki_Click() {
+    ShowModal(FormId::Gaiki_Jyouken_Form);
+}
 
-void FrameCommands::Mnu_Situnai_Click() { ShowModal(FormId::Situnai_Jyouken_Form); }
+void FrameCommands::Mnu_Situnai_Click() {
+    ShowModal(FormId::Situnai_Jyouken_Form);
+}
 
-void FrameCommands::Mnu_Jintai_Click() { ShowModal(FormId::Jintai_Form); }
+void FrameCommands::Mnu_Jintai_Click() {
+    ShowModal(FormId::Jintai_Form);
+}
 
-void FrameCommands::mnu_Syoumei_Click() { ShowModal(FormId::Syoumei_Form); }
+void FrameCommands::mnu_Syoumei_Click() {
+    ShowModal(FormId::Syoumei_Form);
+}
 
 void FrameCommands::Mnu_Kanki_Click() {
     Module1::Settei_Mode = 10;
     ShowModal(FormId::Kanki_Form);
 }
 
-void FrameCommands::Mnu_Jyouge_Click() { frame_.TileStacked(); }
+void FrameCommands::Mnu_Jyouge_Click() {
+    frame_.TileStacked();
+}
 
-void FrameCommands::Mnu_sayuu_Click() { frame_.TileSideBySide(); }
+void FrameCommands::Mnu_sayuu_Click() {
+    frame_.TileSideBySide();
+}
 
 void FrameCommands::Mnu_Kasanete_Click() {
     context_.forms().FitStructuralReport();

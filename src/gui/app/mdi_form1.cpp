@@ -17,7 +17,9 @@
 namespace karumoa::gui {
 namespace {
 
-std::size_t Index(FrameItem item) { return static_cast<std::size_t>(item); }
+std::size_t Index(FrameItem item) {
+    return static_cast<std::size_t>(item);
+}
 
 QString Name(FrameItem item) {
     const std::string_view name = FrameItemName(item);
@@ -45,9 +47,9 @@ MDIForm1::MDIForm1(AppContext& context)
     BuildToolbar();
 
     // Loading the frame: no room yet.
-    for (FrameItem item : {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set,
-                           FrameItem::Mnu_Window, FrameItem::Toolbar1_Button3,
-                           FrameItem::Toolbar1_Button5}) {
+    for (FrameItem item :
+         {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set, FrameItem::Mnu_Window,
+          FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
         SetEnabled(item, false);
     }
 }
@@ -87,8 +89,7 @@ void MDIForm1::BuildMenus() {
             &C::Mnu_Save_Us_Click);
     AddSeparator(file, "Mnu_aa");
     // Printing has no command: the item is there, greyed.
-    AddItem(file, FrameItem::Mnu_Print, QStringLiteral("印刷...(&P)"), nullptr)
-        ->setEnabled(false);
+    AddItem(file, FrameItem::Mnu_Print, QStringLiteral("印刷...(&P)"), nullptr)->setEnabled(false);
     AddSeparator(file, "Mnu_aaa");
     AddItem(file, FrameItem::Mnu_End, QStringLiteral("カルモアの終了(&X)"), &C::Mnu_End_Click);
 
@@ -109,14 +110,12 @@ void MDIForm1::BuildMenus() {
 
     QMenu* set = addMenu(FrameItem::Mnu_Set, QStringLiteral("設定(&S)"));
     AddItem(set, FrameItem::Mnu_Gaiki, QStringLiteral("外気条件(&O)..."), &C::Mnu_Gaiki_Click);
-    AddItem(set, FrameItem::Mnu_Situnai, QStringLiteral("室内条件(&I)..."),
-            &C::Mnu_Situnai_Click);
+    AddItem(set, FrameItem::Mnu_Situnai, QStringLiteral("室内条件(&I)..."), &C::Mnu_Situnai_Click);
     AddItem(set, FrameItem::Mnu_Jintai, QStringLiteral("人体発生熱量(&J)..."),
             &C::Mnu_Jintai_Click);
     AddItem(set, FrameItem::mnu_Syoumei, QStringLiteral("照明発生熱量(&S)..."),
             &C::mnu_Syoumei_Click);
-    AddItem(set, FrameItem::Mnu_Kanki, QStringLiteral("換気損失熱量...(&K)"),
-            &C::Mnu_Kanki_Click);
+    AddItem(set, FrameItem::Mnu_Kanki, QStringLiteral("換気損失熱量...(&K)"), &C::Mnu_Kanki_Click);
 
     QMenu* window = addMenu(FrameItem::Mnu_Window, QStringLiteral("ウインドウ(&W)"));
     AddItem(window, FrameItem::Mnu_Jyouge, QStringLiteral("上下に並べて表示(&H)"),
@@ -130,8 +129,7 @@ void MDIForm1::BuildMenus() {
     AddItem(help, FrameItem::Mnu_Netu_Help, QStringLiteral("カルモアのヘルプ(&N)"),
             &C::Mnu_Netu_Help_Click)
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    AddItem(help, FrameItem::Mnu_About, QStringLiteral("バージョン情報(&A)"),
-            &C::Mnu_About_Click);
+    AddItem(help, FrameItem::Mnu_About, QStringLiteral("バージョン情報(&A)"), &C::Mnu_About_Click);
 }
 
 void MDIForm1::BuildToolbar() {
@@ -159,11 +157,17 @@ void MDIForm1::BuildToolbar() {
     addButton(FrameItem::Toolbar1_Button5, 4, QStringLiteral("壁"), &C::Mnu_Kabe_Click);
 }
 
-QAction* MDIForm1::Item(FrameItem item) const { return items_[Index(item)]; }
+QAction* MDIForm1::Item(FrameItem item) const {
+    return items_[Index(item)];
+}
 
-void MDIForm1::SetEnabled(FrameItem item, bool enabled) { Item(item)->setEnabled(enabled); }
+void MDIForm1::SetEnabled(FrameItem item, bool enabled) {
+    Item(item)->setEnabled(enabled);
+}
 
-bool MDIForm1::IsEnabled(FrameItem item) const { return Item(item)->isEnabled(); }
+bool MDIForm1::IsEnabled(FrameItem item) const {
+    return Item(item)->isEnabled();
+}
 
 QMdiSubWindow* MDIForm1::AddChildWindow(QWidget* form) {
     auto* sub = new QMdiSubWindow;
@@ -186,31 +190,35 @@ void MDIForm1::ShowChildWindow(QWidget* form) {
     }
 }
 
-QString MDIForm1::TitleNoRoom() { return Module1::AppTitle(); }
+QString MDIForm1::TitleNoRoom() {
+    return Module1::AppTitle();
+}
 
-QString MDIForm1::TitleUntitled() { return Module1::AppTitle() + QStringLiteral("  (無題)"); }
+QString MDIForm1::TitleUntitled() {
+    return Module1::AppTitle() + QStringLiteral("  (無題)");
+}
 
 QString MDIForm1::TitleForFile(const QString& fileTitle) {
     return Module1::AppTitle() + QStringLiteral("  (") + fileTitle + QStringLiteral(")");
 }
 
 void MDIForm1::EnterNoRoomState() {
-    for (FrameItem item : {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set,
-                           FrameItem::Mnu_Window, FrameItem::Toolbar1_Button3,
-                           FrameItem::Toolbar1_Button5}) {
+    for (FrameItem item :
+         {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set, FrameItem::Mnu_Window,
+          FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
         SetEnabled(item, false);
     }
-    for (FrameItem item : {FrameItem::Toolbar1_Button1, FrameItem::Mnu_Sinki_Ryouiki,
-                           FrameItem::Mnu_Fuka_Goukei}) {
+    for (FrameItem item :
+         {FrameItem::Toolbar1_Button1, FrameItem::Mnu_Sinki_Ryouiki, FrameItem::Mnu_Fuka_Goukei}) {
         SetEnabled(item, true);
     }
     setWindowTitle(TitleNoRoom());
 }
 
 void MDIForm1::EnterRoomOpenState() {
-    for (FrameItem item : {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set,
-                           FrameItem::Mnu_Window, FrameItem::Toolbar1_Button3,
-                           FrameItem::Toolbar1_Button5}) {
+    for (FrameItem item :
+         {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set, FrameItem::Mnu_Window,
+          FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
         SetEnabled(item, true);
     }
     for (FrameItem item : {FrameItem::Mnu_Settei_Jyouken, FrameItem::Toolbar1_Button1,
@@ -247,9 +255,13 @@ void Arrange(QMdiArea* area, bool stacked) {
 
 }  // namespace
 
-void MDIForm1::TileStacked() { Arrange(mdiArea_, true); }
+void MDIForm1::TileStacked() {
+    Arrange(mdiArea_, true);
+}
 
-void MDIForm1::TileSideBySide() { Arrange(mdiArea_, false); }
+void MDIForm1::TileSideBySide() {
+    Arrange(mdiArea_, false);
+}
 
 void MDIForm1::Cascade() {
     // QMdiArea cascades the visible child windows that are not minimised.

@@ -53,8 +53,8 @@ public:
     void EnterRoomOpenState();
 
     // Window arrangement over the visible, not minimised child windows.
-    void TileStacked();      // one above another, each the full width
-    void TileSideBySide();   // side by side, each the full height
+    void TileStacked();     // one above another, each the full width
+    void TileSideBySide();  // side by side, each the full height
     void Cascade();
 
     // The session of the operating system ends: the frame closes without

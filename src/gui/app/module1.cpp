@@ -24,7 +24,9 @@ namespace karumoa::gui::Module1 {
 QString App_Path;
 std::uint8_t Settei_Mode = 0;
 
-QString AppTitle() { return QStringLiteral("カルモア"); }
+QString AppTitle() {
+    return QStringLiteral("カルモア");
+}
 
 QString VersionText() {
     return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
@@ -42,8 +44,7 @@ void Kankyou_SyokiKa(AppContext& context) {
 void LoadTranslations(QApplication& app) {
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     } else {
         delete translator;
@@ -57,8 +58,7 @@ void WaitEvents(const QElapsedTimer& since, int ms) {
             return;
         }
         QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(remaining), Qt::PreciseTimer, &loop,
-                           &QEventLoop::quit);
+        QTimer::singleShot(static_cast<int>(remaining), Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
     }
 }

@@ -40,15 +40,21 @@ QString AsText(const QVariant& value) {
     return value.toString();
 }
 
-bool ValidPosition(double v) { return std::isfinite(v) && std::fabs(v) <= kPlacementLimit; }
-bool ValidSize(double v) { return std::isfinite(v) && v > 0 && v <= kPlacementLimit; }
+bool ValidPosition(double v) {
+    return std::isfinite(v) && std::fabs(v) <= kPlacementLimit;
+}
+bool ValidSize(double v) {
+    return std::isfinite(v) && v > 0 && v <= kPlacementLimit;
+}
 
 }  // namespace
 
 RememberedSettings::RememberedSettings() = default;
 RememberedSettings::RememberedSettings(QString iniPath) : iniPath_(std::move(iniPath)) {}
 
-QString RememberedSettings::FileName() const { return Open(iniPath_)->fileName(); }
+QString RememberedSettings::FileName() const {
+    return Open(iniPath_)->fileName();
+}
 
 QString RememberedSettings::ReadText(const QString& section, const QString& key,
                                      const QString& fallback) const {
@@ -115,10 +121,14 @@ WindowPlacement RememberedSettings::Set_Form() const {
     p.left = ReadNumber("Set_Form", "Left", "0");
     p.width = ReadNumber("Set_Form", "Width", "4164");
     p.height = ReadNumber("Set_Form", "Height", "1764");
-    if (!ValidPosition(p.top)) p.top = 500;
-    if (!ValidPosition(p.left)) p.left = 0;
-    if (!ValidSize(p.width)) p.width = 4164;
-    if (!ValidSize(p.height)) p.height = 1764;
+    if (!ValidPosition(p.top))
+        p.top = 500;
+    if (!ValidPosition(p.left))
+        p.left = 0;
+    if (!ValidSize(p.width))
+        p.width = 4164;
+    if (!ValidSize(p.height))
+        p.height = 1764;
     return p;
 }
 
@@ -133,8 +143,10 @@ WindowPlacement RememberedSettings::Goukei_Form() const {
     WindowPlacement p;
     p.top = ReadNumber("Goukei_Form", "Top", "500");
     p.left = ReadNumber("Goukei_Form", "Left", "0");
-    if (!ValidPosition(p.top)) p.top = 500;
-    if (!ValidPosition(p.left)) p.left = 0;
+    if (!ValidPosition(p.top))
+        p.top = 500;
+    if (!ValidPosition(p.left))
+        p.left = 0;
     return p;
 }
 

@@ -4,7 +4,9 @@
 
 // The resources live in the static GUI library; referencing their
 // initialiser keeps the linker from dropping them.
-static void InitKarumoaResources() { Q_INIT_RESOURCE(karumoa); }
+static void InitKarumoaResources() {
+    Q_INIT_RESOURCE(karumoa);
+}
 
 namespace karumoa::gui::Resources {
 namespace {
@@ -35,6 +37,8 @@ QIcon ToolbarImage(int index) {
     }
 }
 
-QPixmap Logo() { return QPixmap(Path("logo.png")); }
+QPixmap Logo() {
+    return QPixmap(Path("logo.png"));
+}
 
 }  // namespace karumoa::gui::Resources

@@ -4,8 +4,8 @@
 
 namespace karumoa::gui {
 
-PromptAnswer ScriptedPrompts::Message(const QString& text, const QString& title,
-                                      PromptIcon icon, PromptButtons buttons) {
+PromptAnswer ScriptedPrompts::Message(const QString& text, const QString& title, PromptIcon icon,
+                                      PromptButtons buttons) {
     messages.push_back({text, title, icon, buttons});
     if (answers_.empty()) {
         ++unscripted;

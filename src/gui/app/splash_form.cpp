@@ -61,8 +61,8 @@ frmSplash::frmSplash(QWidget* parent)
     auto* lblCompany = new QLabel(frame_);
     lblCompany->setObjectName("lblCompany");
     lblCompany->setWordWrap(true);
-    lblCompany->setText(QStringLiteral(
-        "一室の冷房負荷計算プログラム\n本プログラムは設計の目安を求めるものです。"));
+    lblCompany->setText(
+        QStringLiteral("一室の冷房負荷計算プログラム\n本プログラムは設計の目安を求めるものです。"));
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblProductName);

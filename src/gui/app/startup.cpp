@@ -22,8 +22,9 @@ QString LoadReferenceTables(AppContext& context) {
     }
     context.setReferenceData(std::nullopt);
     return QString::fromStdString(error.message) +
-           QStringLiteral("\n\n部屋の作成、保存、読み込みはできますが、負荷の計算結果は 0 "
-                          "になります。");
+           QStringLiteral(
+               "\n\n部屋の作成、保存、読み込みはできますが、負荷の計算結果は 0 "
+               "になります。");
 }
 
 void StartUp(QApplication& app, AppContext& context) {

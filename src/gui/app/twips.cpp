@@ -21,6 +21,8 @@ int ToPixels(double twips) {
     return static_cast<int>(std::lround(twips * LogicalDpi() / kTwipsPerInch));
 }
 
-double ToTwips(int pixels) { return pixels * kTwipsPerInch / LogicalDpi(); }
+double ToTwips(int pixels) {
+    return pixels * kTwipsPerInch / LogicalDpi();
+}
 
 }  // namespace karumoa::gui

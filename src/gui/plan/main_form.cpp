@@ -72,9 +72,12 @@ struct LegendEntry {
     const char* tip;
 };
 constexpr LegendEntry kLegend[] = {
-    {"標準壁", "設定どうりの壁"},     {"室外日陰", "日陰になる壁"},
-    {"室内負荷", "非空調エリアの間仕切り"}, {"無負荷", "空調エリアの間仕切り"},
-    {"屋根", "屋根の負荷"},           {"床", "床の負荷"},
+    {"標準壁", "設定どうりの壁"},
+    {"室外日陰", "日陰になる壁"},
+    {"室内負荷", "非空調エリアの間仕切り"},
+    {"無負荷", "空調エリアの間仕切り"},
+    {"屋根", "屋根の負荷"},
+    {"床", "床の負荷"},
     {"屋根、床", "屋根と床の両負荷"},
 };
 
@@ -85,8 +88,7 @@ Main_Form::Main_Form(AppContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("作業デスク"));
 
     sagyouEria_ = new plan::WorkArea(this);
-    sagyouEria_->setGeometry(0, 0, ToPixels(plan::kInitialWorkWidth),
-                             ToPixels(plan::kWorkHeight));
+    sagyouEria_->setGeometry(0, 0, ToPixels(plan::kInitialWorkWidth), ToPixels(plan::kWorkHeight));
     sagyouEria_->installEventFilter(this);
     connect(sagyouEria_, &plan::WorkArea::mousePressed, this, &Main_Form::workAreaPressed);
 
@@ -149,7 +151,9 @@ QSize Main_Form::sizeHint() const {
     return QSize(ToPixels(plan::kInitialInnerWidth), ToPixels(plan::kInitialInnerHeight));
 }
 
-model::RoomModel& Main_Form::room() { return context_.room(); }
+model::RoomModel& Main_Form::room() {
+    return context_.room();
+}
 
 void Main_Form::Form_Load() {
     room().ResetForNewRoom();
@@ -229,8 +233,8 @@ void Main_Form::Kabe_Seisaku() {
                 plan::LayoutWall(*wall, plan::Mado_Kazu_Goukei(r, slot), metrics);
             QPushButton* button = Kabe_Button(slot);
             button->setGeometry(ToPixelRect(layout.wall));
-            button->setProperty(kTagProperty, layout.horizontal ? QStringLiteral("Yoko")
-                                                                : QStringLiteral("Tate"));
+            button->setProperty(
+                kTagProperty, layout.horizontal ? QStringLiteral("Yoko") : QStringLiteral("Tate"));
             SetText(button, Houi_Caption(wall->Houi));
             SetColour(button, plan::Zokusei_Iro(wall->Zokusei));
             button->show();

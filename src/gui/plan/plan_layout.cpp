@@ -50,8 +50,7 @@ WallLayout LayoutWall(const model::Kabe_Data& wall, std::int16_t windowCount,
             break;
         case model::kHouiMinami:
         case model::kHouiNansei:
-            out.window =
-                Box{T + kWallThickness, Wk - Wk / 8 + L, Wk / 8, kWindowButtonThickness};
+            out.window = Box{T + kWallThickness, Wk - Wk / 8 + L, Wk / 8, kWindowButtonThickness};
             break;
         case model::kHouiHigasi:
         case model::kHouiNantou:
@@ -176,7 +175,9 @@ Rgb Zokusei_Iro(int zokusei) {
     }
 }
 
-Rgb Mado_Iro(bool braindo) { return braindo ? Rgb{128, 128, 255} : Rgb{128, 255, 255}; }
+Rgb Mado_Iro(bool braindo) {
+    return braindo ? Rgb{128, 128, 255} : Rgb{128, 255, 255};
+}
 
 std::string KabeToolTipText(const model::Kabe_Data& wall) {
     return "幅" + text::PlainNumber(wall.Yoko / 1000.0) + "m " + "高さ" +

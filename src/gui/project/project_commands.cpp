@@ -18,7 +18,9 @@ namespace {
 const QString kFilter = QStringLiteral("カルモア標準ファイル|*.kmd");
 const QString kTitle = QStringLiteral("確認");
 
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 // The room as read from a file, in place of the current one: the file
 // holds the settings and the element lists; the room temperature, the
@@ -63,8 +65,7 @@ bool ProjectCommands::Save_Us() {
         // The writer leaves an existing file as it was; the room keeps its
         // unsaved changes and the title its old name.
         context_.prompts().Message(QStringLiteral("「%1」に保存できませんでした。\n%2")
-                                       .arg(choice->path,
-                                            QString::fromStdString(error.Message())),
+                                       .arg(choice->path, QString::fromStdString(error.Message())),
                                    kTitle, PromptIcon::Warning, PromptButtons::Ok);
         return false;
     }
@@ -95,10 +96,9 @@ void ProjectCommands::File_Open() {
         refused = refdb::CheckRoomAgainstTables(read, *tables);
     }
     if (refused) {
-        context_.prompts().Message(
-            QStringLiteral("「%1」を開けませんでした。\n%2")
-                .arg(choice->path, QString::fromStdString(*refused)),
-            kTitle, PromptIcon::Warning, PromptButtons::Ok);
+        context_.prompts().Message(QStringLiteral("「%1」を開けませんでした。\n%2")
+                                       .arg(choice->path, QString::fromStdString(*refused)),
+                                   kTitle, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
 

@@ -58,7 +58,7 @@ void SetToolTip(QWidget* w, const QString& tip) {
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name) {
-    auto* button = new QPushButton(parent);
+    auto* button = new plan::PlanButton(parent);
     button->setObjectName(name);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOptionButton>
 
 #include "app/twips.h"
 
@@ -84,6 +85,27 @@ void OverheadShape::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(QBrush(Qt::black, BrushFor(pattern_)));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PlanButton::paintEvent(QPaintEvent* event) {
+    if (height() <= width() || text().size() < 2) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    QPainter painter(this);
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    const QFontMetrics metrics(font());
+    const QString caption = text();
+    const int lineHeight = metrics.height();
+    int y = (height() - lineHeight * static_cast<int>(caption.size())) / 2;
+    for (const QChar c : caption) {
+        painter.drawText(QRect(0, y, width(), lineHeight), Qt::AlignCenter, QString(c));
+        y += lineHeight;
+    }
 }
 
 QPixmap LegendIcon(int panel) {

@@ -4,6 +4,7 @@
 // the overhead-view rectangle and the legend icons of the status bar.
 
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 #include <optional>
 
@@ -48,6 +49,18 @@ protected:
 
 private:
     int pattern_ = kFillNone;
+};
+
+// A plan button: a push button whose caption runs top to bottom when the
+// button is taller than wide (the side walls), so that two-character
+// orientation names fit in a wall's thickness.
+class PlanButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit PlanButton(QWidget* parent = nullptr) : QPushButton(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The legend icons of the status bar: grey, green, pink (magenta dithered

@@ -261,6 +261,18 @@ private Q_SLOTS:
         QCOMPARE(ButtonColour(plan().Kabe_Button(0)), QColor(0, 255, 0));
     }
 
+    void withoutReferenceTablesTheLoadsAreZero() {
+        OpenRoom();
+        test::FillFullRoom(room());
+        room().Kouzou_Goukei = 123.0f;
+        room().Jintai_Goukei = 45.0f;
+        plan().Kabe_Seisaku();
+        QCOMPARE(room().Kouzou_Goukei, 0.0f);
+        QCOMPARE(room().Jintai_Goukei, 0.0f);
+        QCOMPARE(room().Syoumei_Goukei, 0.0f);
+        QCOMPARE(room().Kanki_Goukei, 0.0f);
+    }
+
     void buttonsReportMousePresses() {
         OpenRoom();
         test::FillFullRoom(room());

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/frame_commands.h"
+#include "calc/load_totals.h"
 #include "gui_test_support.h"
 #include "plan/main_form.h"
 #include "plan/plan_widgets.h"
@@ -218,6 +219,13 @@ private Q_SLOTS:
         QVERIFY(!frame().IsEnabled(FrameItem::Mnu_Kabe));
         QVERIFY(!frame().IsEnabled(FrameItem::Mnu_Sinki_Ryouiki));
         QVERIFY(frame().IsEnabled(FrameItem::Toolbar1_Button3));
+
+        // The rebuild ended with the recalculation: the room holds the totals.
+        model::RoomModel copy = room();
+        const calc::LoadTotals expected = calc::Recalculate(copy, *program_->ctx().referenceData());
+        QVERIFY(expected.Kouzou_Goukei > 0.0f);
+        QVERIFY(expected.Jintai_Goukei > 0.0f);
+        QVERIFY(calc::StoredTotals(room()) == expected);
     }
 
     void saveUnderANewNameAndReopen() {

@@ -1,14 +1,18 @@
 #include "plan/recalculation.h"
 
 #include "app/app_context.h"
+#include "calc/load_totals.h"
 
 namespace karumoa::gui {
 
 void RecalculateLoads(AppContext& context) {
-    // The structural and internal load calculations of the core
-    // (calc::Recalculate over the room and the reference tables) store the
-    // four totals here; the room keeps the totals it holds until then.
-    (void)context;
+    model::RoomModel& room = context.room();
+    if (const refdb::ReferenceData* tables = context.referenceData()) {
+        calc::Recalculate(room, *tables);
+    } else {
+        // Without the tables nothing can be computed; the loads show 0.
+        calc::StoreTotals(room, calc::LoadTotals{});
+    }
 }
 
 }  // namespace karumoa::gui

@@ -1,8 +1,10 @@
 #pragma once
 
 // Printing a sheet as plain text in monospace cells, for the command line:
-// a half-width character takes one cell, any other character two, as in a
-// Japanese fixed-pitch font; one cell is kCellTwips wide.
+// a character takes the cells a terminal gives it (two for the East Asian
+// wide and fullwidth characters: kana, kanji, fullwidth forms, ㎡; one for
+// everything else, including ×, ⊿, ℃ and the half-width katakana, as
+// wcwidth counts them); one cell is kCellTwips wide.
 
 #include <string>
 #include <string_view>
@@ -19,8 +21,7 @@ public:
     int TextWidth(std::string_view utf8) const override;
     int TextHeight() const override { return kLineTwips; }
 
-    // Number of cells a text takes: 1 for ASCII and half-width katakana,
-    // 2 for every other character.
+    // Number of cells a text takes.
     static int Cells(std::string_view utf8);
 };
 
@@ -28,5 +29,8 @@ public:
 // "|", "-" and "+"; a horizontal rule gets a line of its own between the
 // rows it separates. Trailing blanks are trimmed; lines end with "\n".
 std::string RenderPlainText(const Sheet& sheet);
+// The same, appended to `out`; renders without allocating once `out` and
+// the renderer's working memory (kept per thread) are large enough.
+void AppendPlainText(const Sheet& sheet, std::string& out);
 
 }  // namespace karumoa::sheet

@@ -6,13 +6,17 @@
 namespace karumoa::sheet {
 namespace {
 
-TEST(MonospaceMetrics, HalfWidthIsOneCellEverythingElseTwo) {
+TEST(MonospaceMetrics, WideCharactersTakeTwoCellsAsInATerminal) {
     EXPECT_EQ(MonospaceMetrics::Cells("qw"), 2);
     EXPECT_EQ(MonospaceMetrics::Cells("あ"), 2);
-    EXPECT_EQ(MonospaceMetrics::Cells("⊿te"), 4);
-    EXPECT_EQ(MonospaceMetrics::Cells("[kcal/㎡・h・℃] "), 17);
-    EXPECT_EQ(MonospaceMetrics::Cells("ｍ×ｍ"), 6);
+    // Ambiguous-width characters are narrow, as wcwidth counts them.
+    EXPECT_EQ(MonospaceMetrics::Cells("⊿te"), 3);
+    EXPECT_EQ(MonospaceMetrics::Cells("[kcal/㎡・h・℃] "), 16);
+    EXPECT_EQ(MonospaceMetrics::Cells("γ × η ÷"), 7);
+    EXPECT_EQ(MonospaceMetrics::Cells("ｍ×ｍ"), 5);     // fullwidth letters
     EXPECT_EQ(MonospaceMetrics::Cells("ｴﾝﾀﾙﾋﾟ差"), 8);  // half-width katakana
+    EXPECT_EQ(MonospaceMetrics::Cells("１０時 "), 7);
+    EXPECT_EQ(MonospaceMetrics::Cells("\xE3\x81"), 1);  // a cut sequence counts as one
     EXPECT_EQ(MonospaceMetrics::Cells(""), 0);
     MonospaceMetrics m;
     EXPECT_EQ(m.TextWidth("あ"), 180);
@@ -70,6 +74,32 @@ TEST(PlainText, PrintsRunsAtTheirCellsWithRules) {
               "  方位    | 面積  |\n"
               " ---------+-------+\n"
               "  北          5.50\n");
+}
+
+TEST(PlainText, AVerticalRuleRunsStraightWhereTextTouchesIt) {
+    MonospaceMetrics m;
+    // A caption starting at the rule's x and a symbol ending a cell short
+    // of it: the rule takes the cell before x in both rows.
+    auto sheet = [&](bool symbolTouchesRule) {
+        SheetWriter w(m);
+        w.Moji_Sunpou(0);
+        w.Hidari_Hyouji("１０時", 3, kGreen);
+        w.Kaigyou();
+        if (symbolTouchesRule) {
+            w.Migi_Hyouji("⊿te", 3, kLightBlue);
+        } else {
+            w.Hidari_Hyouji("⊿te", 1, kLightBlue);
+        }
+        w.Sen(w.ColumnX(3), 0, w.ColumnX(3), 2 * 240);
+        return w.Take();
+    };
+    EXPECT_EQ(RenderPlainText(sheet(false)),
+              "       |１０時\n"
+              "    ⊿te|\n");
+    // Where no cell is free in every row the rule goes row by row.
+    EXPECT_EQ(RenderPlainText(sheet(true)),
+              "       |１０時\n"
+              "     ⊿te|\n");
 }
 
 TEST(PlainText, OverlappingRunsBlankHalvesOfWideCharacters) {

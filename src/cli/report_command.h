@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace karumoa::cli {
+
+enum class ReportFormat { kText, kJson };
+
+struct ReportOptions {
+    std::int16_t situon = 260;  // indoor temperature in tenths of a degree C
+    ReportFormat format = ReportFormat::kText;
+    std::string dataDir;  // folder of the seven reference databases
+};
+
+// The load report of each project file in turn, on standard output: for
+// text the structural sheet, the internal sheet and the load total; for
+// json one object per line. A file that does not read, or holds an index
+// the loaded tables lack, is reported on `err`, naming it, and the others
+// are still reported. The reference tables are loaded once; if they cannot
+// be, nothing is reported. Returns the exit status: 0, or 1 when the
+// tables or any file failed.
+int RunReport(const ReportOptions& options, const std::vector<std::string>& files, int outFd,
+              std::ostream& err);
+
+// Parses the --indoor-temp argument: a plain number of degrees C from 22.0
+// to 32.0, as the indoor conditions dialog allows, into tenths rounded
+// halves to even. False when it is not a number or out of range.
+bool ParseIndoorTemp(const std::string& text, std::int16_t& situon);
+
+// The folder the running executable lies in (where the databases are
+// installed beside it): from /proc/self/exe, else from argv[0] as given or
+// found on PATH; "." when neither tells.
+std::string ExecutableDir(const char* argv0);
+
+}  // namespace karumoa::cli

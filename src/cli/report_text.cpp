@@ -1,0 +1,58 @@
+#include <string>
+
+#include "calc/calc.h"
+#include "room_report.h"
+#include "sheet/plain_text.h"
+#include "sheet/report_sheets.h"
+#include "text/number_text.h"
+
+namespace karumoa::cli {
+namespace {
+
+// The load total as the load total window lists it: the four partial
+// loads, then their sum followed by the unit.
+sheet::Sheet TotalsSheet(const calc::LoadTotals& t, const sheet::TextMetrics& metrics) {
+    constexpr int kValueColumn = 10;
+    sheet::SheetWriter w(metrics);
+    w.Moji_Sunpou(0);
+    w.Hidari_Hyouji("項目", 0, sheet::kBlack);
+    w.Migi_Hyouji("負荷", kValueColumn, sheet::kBlack);
+    w.Kaigyou();
+    const struct {
+        std::string_view label;
+        float value;
+    } rows[] = {{"人体熱量", t.Jintai_Goukei},
+                {"照明熱量", t.Syoumei_Goukei},
+                {"換気熱量", t.Kanki_Goukei},
+                {"構造体熱量", t.Kouzou_Goukei}};
+    for (const auto& row : rows) {
+        w.Hidari_Hyouji(row.label, 0, sheet::kBlack);
+        w.Migi_Hyouji(text::FormatFixed(row.value, 2), kValueColumn, sheet::kBlack);
+        w.Kaigyou();
+    }
+    w.Moji_Hyouji(text::FormatFixed(t.Sum(), 2) + "kcal/h", sheet::kBlack);
+    return w.Take();
+}
+
+}  // namespace
+
+void AppendTextReport(std::string& out, const RoomReport& r) {
+    static const sheet::MonospaceMetrics metrics;
+    out += "==== ";
+    out += r.file;
+    out += " ====\n地点: ";
+    out += r.city;
+    out += "  外気温度(8-17時): ";
+    out += r.outdoorText;
+    out += "℃  室内温度: ";
+    out += text::FormatFixed(r.situon / 10.0, 1);
+    out += "℃\n\n構造体負荷計算\n";
+    sheet::AppendPlainText(sheet::BuildStructuralSheet(*r.structural, metrics), out);
+    out += "\n人体、照明、換気負荷計算\n";
+    sheet::AppendPlainText(sheet::BuildInternalSheet(*r.internal, metrics), out);
+    out += "\n負荷合計\n";
+    sheet::AppendPlainText(TotalsSheet(*r.totals, metrics), out);
+    out += '\n';
+}
+
+}  // namespace karumoa::cli

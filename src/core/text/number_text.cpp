@@ -11,40 +11,56 @@
 namespace karumoa::text {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A number taken apart into its significant decimal digits: value =
 // 0.d0 d1 d2 ... x 10^(exponent + 1), i.e. d0 stands at 10^exponent.
 struct Decimal {
     bool negative = false;
-    std::string digits;  // empty for zero
+    char digits[24] = {};  // no trailing zeros; count 0 for zero
+    int count = 0;
     int exponent = 0;
 };
 
-// Correctly rounded decimal digits of `value` at `significant` digits.
+// Correctly rounded decimal digits of `value` at `significant` digits (at
+// most 17, all a double has). <charconv> rounds the exact binary value to
+// nearest, ties to even, as the C library's printf does.
 Decimal ToDecimal(double value, int significant) {
     Decimal d;
     if (value == 0.0 || !std::isfinite(value)) {
         return d;
     }
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, value);
+    const char* end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1)
+            .ptr;
     const char* p = buf;
     if (*p == '-') {
         d.negative = true;
         ++p;
     }
-    for (; *p && *p != 'e'; ++p) {
+    for (; p < end && *p != 'e'; ++p) {
         if (IsDigit(*p)) {
-            d.digits.push_back(*p);
+            d.digits[d.count++] = *p;
         }
     }
-    if (*p == 'e') {
-        d.exponent = std::atoi(p + 1);
+    if (p < end && *p == 'e') {
+        ++p;
+        const bool negativeExponent = *p == '-';
+        if (*p == '-' || *p == '+') {
+            ++p;
+        }
+        int e = 0;
+        std::from_chars(p, end, e);
+        d.exponent = negativeExponent ? -e : e;
     }
-    while (!d.digits.empty() && d.digits.back() == '0') {
-        d.digits.pop_back();
+    while (d.count > 0 && d.digits[d.count - 1] == '0') {
+        --d.count;
     }
     return d;
 }
@@ -53,41 +69,48 @@ Decimal ToDecimal(double value, int significant) {
 // fixed form with exactly `decimals` fractional digits.
 std::string FixedFromDecimal(const Decimal& d, int decimals) {
     // Digit k of d.digits stands at 10^(exponent - k); keep those with
-    // place >= 10^-decimals.
-    std::string digits = d.digits;
+    // place >= 10^-decimals. A carry out of the first digit becomes a new
+    // leading "1", kept in front of the digits.
+    char buffer[1 + sizeof d.digits];
+    char* digits = buffer + 1;
+    std::copy(d.digits, d.digits + d.count, digits);
+    int count = d.count;
     int exponent = d.exponent;
     const int keep = exponent + decimals + 1;
     if (keep < 0) {
-        digits.clear();
-    } else if (keep < static_cast<int>(digits.size())) {
-        const bool roundUp = digits[static_cast<std::size_t>(keep)] >= '5';
-        digits.resize(static_cast<std::size_t>(keep));
+        count = 0;
+    } else if (keep < count) {
+        const bool roundUp = digits[keep] >= '5';
+        count = keep;
         if (roundUp) {
             int i = keep - 1;
-            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
-                digits[static_cast<std::size_t>(i)] = '0';
+            while (i >= 0 && digits[i] == '9') {
+                digits[i] = '0';
                 --i;
             }
             if (i >= 0) {
-                ++digits[static_cast<std::size_t>(i)];
+                ++digits[i];
             } else {
-                digits.insert(digits.begin(), '1');
+                --digits;
+                digits[0] = '1';
+                ++count;
                 ++exponent;
             }
         }
     }
-    while (!digits.empty() && digits.back() == '0') {
-        digits.pop_back();
+    while (count > 0 && digits[count - 1] == '0') {
+        --count;
     }
     // Place digits on a grid from 10^max(exponent,0) down to 10^-decimals.
     const int top = std::max(exponent, 0);
     std::string out;
+    out.reserve(static_cast<std::size_t>(top + decimals + 3));
     bool any = false;
     for (int place = top; place >= -decimals; --place) {
         const int k = exponent - place;
         char c = '0';
-        if (k >= 0 && k < static_cast<int>(digits.size())) {
-            c = digits[static_cast<std::size_t>(k)];
+        if (k >= 0 && k < count) {
+            c = digits[k];
         }
         if (c != '0') {
             any = true;
@@ -106,17 +129,17 @@ std::string FixedFromDecimal(const Decimal& d, int decimals) {
 // Shortest plain form with `significant` digits: fixed where possible,
 // otherwise mantissa and exponent.
 std::string PlainFromDecimal(const Decimal& d, int significant, bool leadingZero) {
-    if (d.digits.empty()) {
+    if (d.count == 0) {
         return "0";
     }
     std::string out = d.negative ? "-" : "";
-    const std::string& g = d.digits;
+    const std::string_view g(d.digits, static_cast<std::size_t>(d.count));
     const int e = d.exponent;
     if (e < -4 || e >= significant) {
         out.push_back(g[0]);
         if (g.size() > 1) {
             out.push_back('.');
-            out.append(g, 1, std::string::npos);
+            out.append(g.substr(1));
         }
         out.push_back('E');
         out.push_back(e < 0 ? '-' : '+');
@@ -141,11 +164,23 @@ std::string PlainFromDecimal(const Decimal& d, int significant, bool leadingZero
         out += g;
         out.append(intDigits - g.size(), '0');
     } else {
-        out.append(g, 0, intDigits);
+        out.append(g.substr(0, intDigits));
         out.push_back('.');
-        out.append(g, intDigits, std::string::npos);
+        out.append(g.substr(intDigits));
     }
     return out;
+}
+
+// The value of a number already checked to have the strtod form (no
+// leading "+"). <charconv> rounds as strtod does; only a value beyond the
+// range of a double is left to strtod, for its infinity or zero.
+double ToDouble(std::string_view number) {
+    double v = 0.0;
+    const auto r = std::from_chars(number.data(), number.data() + number.size(), v);
+    if (r.ec == std::errc::result_out_of_range) {
+        return std::strtod(std::string(number).c_str(), nullptr);
+    }
+    return v;
 }
 
 constexpr int kSingleDigits = 7;
@@ -154,8 +189,9 @@ constexpr int kDoubleDigits = 15;
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
+    // Sign, digits, point and exponent without the blanks; short numbers
+    // stay in the string's own buffer.
     std::string clean;
-    clean.reserve(text.size());
     std::size_t i = 0;
     auto skipBlanks = [&] {
         while (i < text.size() && IsBlank(text[i])) {
@@ -214,7 +250,11 @@ double LeadingNumber(std::string_view text) {
             clean += exponent;
         }
     }
-    return std::strtod(clean.c_str(), nullptr);
+    std::string_view number = clean;
+    if (!number.empty() && number.front() == '+') {
+        number.remove_prefix(1);
+    }
+    return ToDouble(number);
 }
 
 std::optional<double> ParseNumberField(std::string_view text) {
@@ -256,12 +296,7 @@ std::optional<double> ParseNumberField(std::string_view text) {
     if (i != text.size()) {
         return std::nullopt;
     }
-    std::string body(text.substr(start));
-    if (body.front() == '.') {
-        body.insert(body.begin(), '0');
-    }
-    errno = 0;
-    const double v = std::strtod(body.c_str(), nullptr);
+    const double v = ToDouble(text.substr(start));
     if (!std::isfinite(v)) {
         return std::nullopt;
     }

@@ -1,38 +1,12 @@
-#include <nlohmann/json.hpp>
-
-#include <charconv>
 #include <string>
 
 #include "calc/calc.h"
+#include "json_writer.h"
 #include "model/codes.h"
 #include "room_report.h"
 
 namespace karumoa::cli {
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-// A single-precision value as the double nearest its shortest round-trip
-// decimal, so 3.871f is written as 3.871 rather than 3.871000051498413.
-double Single(float value) {
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
-    double d = 0.0;
-    std::from_chars(buf, end, d);
-    return d;
-}
-
-Json Singles(const calc::HourValues& values) {
-    Json a = Json::array();
-    for (const float v : values) {
-        a.push_back(Single(v));
-    }
-    return a;
-}
-
-Json Maximum(const calc::HourMaximum& m) {
-    return Json{{"value", Single(m.value)}, {"hour", calc::HourOf(m.hour)}};
-}
 
 std::string_view LightingModeName(calc::LightingMode mode) {
     switch (mode) {
@@ -74,143 +48,161 @@ std::string_view VolumeSourceName(calc::VolumeSource source) {
     return "";
 }
 
-Json Structural(const calc::StructuralLoad& s) {
-    Json elements = Json::array();
-    for (const calc::OpaqueElement& e : s.Opaque()) {
-        Json dte = Json::array();
-        for (const double d : e.dte) {
-            // The table's singles plus a one-decimal correction.
-            dte.push_back(Single(static_cast<float>(d)));
-        }
-        elements.push_back(Json{{"houi", e.houi},
-                                {"name", model::HouiName(e.houi)},
-                                {"width", e.width},
-                                {"height", e.height},
-                                {"area", Single(e.A)},
-                                {"k", Single(e.K)},
-                                {"group", e.group},
-                                {"dte", std::move(dte)},
-                                {"qw", Singles(e.qw)}});
-    }
-    Json glass = Json::array();
-    for (const calc::GlassElement& g : s.Glass()) {
-        Json igr = Json::array();
-        for (const std::int16_t v : g.Igr) {
-            igr.push_back(v);
-        }
-        glass.push_back(Json{{"houi", g.houi},
-                             {"name", model::HouiName(g.houi)},
-                             {"blinds", g.braindo},
-                             {"dt", g.dt},
-                             {"area", Single(g.A)},
-                             {"qgc", Single(g.qgc)},
-                             {"igr", std::move(igr)},
-                             {"qgr", Singles(g.qgr)}});
-    }
-    Json j;
-    j["elements"] = std::move(elements);
-    j["sums"] = Singles(s.S);
-    j["max"] = Maximum(s.kouzouMax);
-    j["glass"] = std::move(glass);
-    j["glass_conduction"] = Single(s.C);
-    j["glass_sums"] = Singles(s.R);
-    j["glass_totals"] = Singles(s.W);
-    j["glass_max"] = Maximum(s.madoMax);
-    j["total"] = Singles(s.H);
-    j["total_max"] = Maximum(s.totalMax);
-    return j;
+void Maximum(JsonWriter& j, std::string_view key, const calc::HourMaximum& m) {
+    j.Key(key).BeginObject();
+    j.Key("value").Value(m.value);
+    j.Key("hour").Value(calc::HourOf(m.hour));
+    j.EndObject();
 }
 
-Json Lighting(const calc::LightingLoad& l) {
-    Json j;
-    j["qe"] = Single(l.qe);
-    j["mode"] = LightingModeName(l.mode);
-    j["fluorescent"] = l.fluorescent;
+void Structural(JsonWriter& j, const calc::StructuralLoad& s) {
+    j.BeginObject();
+    j.Key("elements").BeginArray();
+    for (const calc::OpaqueElement& e : s.Opaque()) {
+        j.BeginObject();
+        j.Key("houi").Value(e.houi);
+        j.Key("name").Literal(model::HouiName(e.houi));
+        j.Key("zokusei").Value(e.zokusei);
+        j.Key("width").Value(e.width);
+        j.Key("height").Value(e.height);
+        j.Key("area").Value(e.A);
+        j.Key("k").Value(e.K);
+        j.Key("thickness").Value(e.thickness);
+        j.Key("group").Value(e.group);
+        // The table's singles plus a one-decimal correction, at single
+        // precision as the table holds them.
+        j.Key("dte").BeginArray();
+        for (const double d : e.dte) {
+            j.Value(static_cast<float>(d));
+        }
+        j.EndArray();
+        j.Key("qw").Array(e.qw);
+        j.EndObject();
+    }
+    j.EndArray();
+    j.Key("sums").Array(s.S);
+    Maximum(j, "max", s.kouzouMax);
+
+    j.Key("glass").BeginArray();
+    for (const calc::GlassElement& g : s.Glass()) {
+        j.BeginObject();
+        j.Key("houi").Value(g.houi);
+        j.Key("name").Literal(model::HouiName(g.houi));
+        j.Key("blinds").Value(g.braindo);
+        j.Key("dt").Value(g.dt);
+        j.Key("area").Value(g.A);
+        j.Key("qgc").Value(g.qgc);
+        j.Key("igr").Array(g.Igr);
+        j.Key("qgr").Array(g.qgr);
+        j.EndObject();
+    }
+    j.EndArray();
+    j.Key("glass_conduction").Value(s.C);
+    j.Key("glass_sums").Array(s.R);
+    j.Key("glass_totals").Array(s.W);
+    Maximum(j, "glass_max", s.madoMax);
+    j.Key("total").Array(s.H);
+    Maximum(j, "total_max", s.totalMax);
+    j.EndObject();
+}
+
+void Lighting(JsonWriter& j, const calc::LightingLoad& l) {
+    j.BeginObject();
+    j.Key("qe").Value(l.qe);
+    j.Key("mode").Literal(LightingModeName(l.mode));
+    j.Key("fluorescent").Value(l.fluorescent);
     switch (l.mode) {
         case calc::LightingMode::OutputMixed:
-            j["share"] = l.share;
-            [[fallthrough]];
+            j.Key("share").Value(l.share);
+            j.Key("awk").Value(l.AWk);
+            j.Key("awh").Value(l.AWh);
+            break;
         case calc::LightingMode::FixturesMixed:
-            j["awk"] = Single(l.AWk);
-            j["awh"] = Single(l.AWh);
+            j.Key("awk").Value(l.AWk);
+            j.Key("awh").Value(l.AWh);
             break;
         case calc::LightingMode::OutputSingle:
-            j["aw"] = Single(l.AW);
+            j.Key("aw").Value(l.AW);
             break;
         case calc::LightingMode::FixturesSingle:
-            j["fixture"] = l.fixtureText;
-            j["wattage"] = l.wattage;
-            j["count"] = l.count;
+            j.Key("fixture").Literal(l.fixtureText);
+            j.Key("wattage").Value(l.wattage);
+            j.Key("count").Value(l.count);
             break;
         case calc::LightingMode::Illuminance:
-            j["e"] = l.E;
-            j["k"] = l.K;
-            j["c"] = l.C;
-            j["b"] = l.b;
-            j["eta"] = l.eta;
-            j["w"] = Single(l.W);
-            j["heat_factor"] = l.heatFactor;
-            j["area"] = Single(l.A);
+            j.Key("e").Value(l.E);
+            j.Key("k").Value(l.K);
+            j.Key("c").Value(l.C);
+            j.Key("b").Value(l.b);
+            j.Key("eta").Value(l.eta);
+            j.Key("w").Value(l.W);
+            j.Key("heat_factor").Value(l.heatFactor);
+            j.Key("area").Value(l.A);
             break;
     }
-    return j;
+    j.EndObject();
 }
 
-Json Ventilation(const calc::VentilationLoad& v) {
-    Json j;
-    j["v"] = Single(v.V);
-    j["di"] = Single(v.di);
-    j["qv"] = Single(v.qv);
-    j["io"] = Single(v.io);
-    j["ir"] = Single(v.ir);
-    j["ordinary"] = v.ordinary;
-    j["source"] = VolumeSourceName(v.source);
+void Ventilation(JsonWriter& j, const calc::VentilationLoad& v) {
+    j.BeginObject();
+    j.Key("v").Value(v.V);
+    j.Key("di").Value(v.di);
+    j.Key("qv").Value(v.qv);
+    j.Key("io").Value(v.io);
+    j.Key("ir").Value(v.ir);
+    j.Key("ordinary").Value(v.ordinary);
+    j.Key("source").Literal(VolumeSourceName(v.source));
     if (v.source != calc::VolumeSource::Direct) {
-        j["rate"] = Single(v.rate);
-        j["np"] = Single(v.NP);
+        j.Key("rate").Value(v.rate);
+        j.Key("np").Value(v.NP);
     }
     if (!v.ordinary) {
-        j["de"] = v.de;
+        j.Key("de").Value(v.de);
     }
-    return j;
+    j.EndObject();
 }
 
-Json Internal(const calc::InternalLoad& in) {
+void Internal(JsonWriter& j, const calc::InternalLoad& in) {
     const calc::OccupantLoad& o = in.occupant;
-    Json j;
-    j["area"] = Single(o.A);
-    j["qps"] = o.qps;
-    j["qpl"] = o.qpl;
-    j["persons"] = NinzuuModeName(o.mode);
+    j.BeginObject();
+    j.Key("area").Value(o.A);
+    j.Key("qps").Value(o.qps);
+    j.Key("qpl").Value(o.qpl);
+    j.Key("persons").Literal(NinzuuModeName(o.mode));
     if (o.mode != calc::NinzuuMode::HeadCount) {
-        j["density"] = Single(o.density);
+        j.Key("density").Value(o.density);
     }
-    j["np"] = Single(o.NP);
-    j["qp"] = Single(o.qp);
-    j["lighting"] = Lighting(in.lighting);
-    j["ventilation"] = Ventilation(in.ventilation);
-    return j;
+    j.Key("np").Value(o.NP);
+    j.Key("qp").Value(o.qp);
+    j.Key("lighting");
+    Lighting(j, in.lighting);
+    j.Key("ventilation");
+    Ventilation(j, in.ventilation);
+    j.EndObject();
 }
 
 }  // namespace
 
 void AppendJsonReport(std::string& out, const RoomReport& r) {
-    Json j;
-    j["file"] = r.file;
-    j["indoor_temp"] = r.situon / 10.0;
-    j["outdoor_temp"] = r.outdoorTemp;
-    j["city"] = r.city;
-    j["structural"] = Structural(*r.structural);
-    j["internal"] = Internal(*r.internal);
+    JsonWriter j(out);
+    j.BeginObject();
+    j.Key("file").String(r.file);
+    j.Key("indoor_temp").Value(r.situon / 10.0);
+    j.Key("outdoor_temp").Value(r.outdoorTemp);
+    j.Key("city").String(r.city);
+    j.Key("structural");
+    Structural(j, *r.structural);
+    j.Key("internal");
+    Internal(j, *r.internal);
     const calc::LoadTotals& t = *r.totals;
-    j["totals"] = Json{{"occupant", Single(t.Jintai_Goukei)},
-                       {"lighting", Single(t.Syoumei_Goukei)},
-                       {"ventilation", Single(t.Kanki_Goukei)},
-                       {"structural", Single(t.Kouzou_Goukei)},
-                       {"sum", Single(t.Sum())}};
-    // A file name that is not UTF-8 is written with replacement characters
-    // rather than refused.
-    out += j.dump(-1, ' ', false, Json::error_handler_t::replace);
+    j.Key("totals").BeginObject();
+    j.Key("occupant").Value(t.Jintai_Goukei);
+    j.Key("lighting").Value(t.Syoumei_Goukei);
+    j.Key("ventilation").Value(t.Kanki_Goukei);
+    j.Key("structural").Value(t.Kouzou_Goukei);
+    j.Key("sum").Value(t.Sum());
+    j.EndObject();
+    j.EndObject();
     out += '\n';
 }
 

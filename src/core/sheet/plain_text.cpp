@@ -1,46 +1,12 @@
 #include "sheet/plain_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
 namespace karumoa::sheet {
 namespace {
-
-// Length of the UTF-8 sequence starting with byte `lead` (1 for a stray byte).
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0) {
-        return 4;
-    }
-    if (lead >= 0xE0) {
-        return 3;
-    }
-    if (lead >= 0xC0) {
-        return 2;
-    }
-    return 1;
-}
-
-// Code point of the sequence at `s` (length `n`, already clipped to the
-// text); 0xFFFD when it is malformed.
-char32_t DecodeAt(const char* s, std::size_t n) {
-    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    if (n == 1) {
-        return b(0) < 0x80 ? b(0) : 0xFFFD;
-    }
-    const std::size_t expected = SequenceLength(b(0));
-    if (n != expected) {
-        return 0xFFFD;
-    }
-    char32_t c = b(0) & (0x7Fu >> n);
-    for (std::size_t i = 1; i < n; ++i) {
-        if ((b(i) & 0xC0u) != 0x80u) {
-            return 0xFFFD;
-        }
-        c = (c << 6) | (b(i) & 0x3Fu);
-    }
-    return c;
-}
 
 // The East Asian wide and fullwidth characters: kana, kanji, hangul,
 // fullwidth forms, CJK symbols and squared units (㎡), and the emoji that
@@ -62,26 +28,63 @@ constexpr char32_t kWideRanges[][2] = {
     {0x1F900, 0x1F9FF}, {0x20000, 0x2FFFD}, {0x30000, 0x3FFFD},
 };
 
-// Whether the character whose sequence starts at `s` (length `n`) takes
-// two cells. Below U+1100 nothing does, so ASCII and the two-byte
-// sequences need no decoding.
-bool IsWide(const char* s, std::size_t n) {
-    if (n < 3) {
-        return false;
-    }
-    const char32_t c = DecodeAt(s, n);
-    if (c < 0x1100) {
-        return false;
-    }
-    for (const auto& range : kWideRanges) {
-        if (c < range[0]) {
-            return false;
+// The wide characters of the basic multilingual plane as a bit set, so
+// measuring a character is a table look-up.
+struct WideBmp {
+    std::array<std::uint64_t, 0x10000 / 64> bits{};
+    constexpr WideBmp() {
+        for (const auto& r : kWideRanges) {
+            for (char32_t c = r[0]; c <= r[1] && c < 0x10000; ++c) {
+                bits[c / 64] |= std::uint64_t{1} << (c % 64);
+            }
         }
-        if (c <= range[1]) {
+    }
+    constexpr bool Test(char32_t c) const { return ((bits[c / 64] >> (c % 64)) & 1u) != 0; }
+};
+constexpr WideBmp kWideBmp;
+
+bool IsWide(char32_t c) {
+    if (c < 0x10000) {
+        return kWideBmp.Test(c);
+    }
+    for (const auto& r : kWideRanges) {
+        if (c >= r[0] && c <= r[1]) {
             return true;
         }
     }
     return false;
+}
+
+// One character of a UTF-8 text: how many bytes it takes (a sequence cut
+// short by the end of the text takes what is left) and whether it is two
+// cells wide. A stray or malformed byte sequence is one narrow character.
+struct Char {
+    std::size_t size;
+    bool wide;
+};
+
+Char CharAt(std::string_view s, std::size_t i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+    const unsigned char lead = b(0);
+    if (lead < 0xE0) {
+        // ASCII, two-byte sequences (nothing below U+1100 is wide) and
+        // stray continuation bytes.
+        const std::size_t n = lead >= 0xC0 ? 2 : 1;
+        return {std::min(n, s.size() - i), false};
+    }
+    const std::size_t expected = lead >= 0xF0 ? 4 : 3;
+    const std::size_t n = std::min(expected, s.size() - i);
+    if (n != expected) {
+        return {n, false};
+    }
+    char32_t c = lead & (0x7Fu >> n);
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((b(k) & 0xC0u) != 0x80u) {
+            return {n, false};
+        }
+        c = (c << 6) | (b(k) & 0x3Fu);
+    }
+    return {n, IsWide(c)};
 }
 
 // One cell of a text line: blank, the start of a character (its UTF-8
@@ -106,12 +109,10 @@ public:
     void Put(int cell, std::string_view text) {
         std::size_t i = 0;
         while (i < text.size()) {
-            const std::size_t n =
-                std::min(SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
-            const bool wide = IsWide(text.data() + i, n);
-            Set(cell, text.data() + i, n, wide);
-            cell += wide ? 2 : 1;
-            i += n;
+            const Char ch = CharAt(text, i);
+            Set(cell, text.data() + i, ch.size, ch.wide);
+            cell += ch.wide ? 2 : 1;
+            i += ch.size;
         }
     }
 
@@ -201,10 +202,21 @@ struct Vertical {
 };
 
 // Working memory of the renderer, kept between calls on one thread.
+// A run placed on a row: its first cell and how many cells it takes.
+struct Placed {
+    int cell;
+    int cells;
+    const std::string* text;
+};
+
 struct Scratch {
-    std::vector<CellLine> lines;  // one per row
+    std::vector<int> order;       // run indices by row
+    std::vector<int> starts;      // first entry of each row in `order`, and one past the end
+    std::vector<CellLine> lines;  // the rows that rules cross or whose runs overlap
+    std::vector<bool> composed;   // whether a row is in `lines`
     std::vector<Separator> separators;
     std::vector<Vertical> verticals;
+    std::vector<Placed> placed;
     CellLine separator;
 };
 
@@ -268,16 +280,107 @@ void PlaceVertical(Scratch& s, Vertical& v, int rowCount) {
     }
 }
 
+// Sorts the runs of every row into `s.order`, each row's runs in drawing
+// order (a counting sort: rows are small integers).
+void GroupByRow(const Sheet& sheet, int rowCount, Scratch& s) {
+    const auto rows = static_cast<std::size_t>(rowCount);
+    s.starts.assign(rows + 1, 0);
+    for (const TextRun& run : sheet.runs) {
+        if (run.row >= 0) {
+            ++s.starts[static_cast<std::size_t>(run.row) + 1];
+        }
+    }
+    for (std::size_t r = 1; r <= rows; ++r) {
+        s.starts[r] += s.starts[r - 1];
+    }
+    s.order.resize(static_cast<std::size_t>(s.starts[rows]));
+    // Fill using starts[r] as the next free slot of row r, then shift back.
+    for (std::size_t i = 0; i < sheet.runs.size(); ++i) {
+        const int row = sheet.runs[i].row;
+        if (row >= 0) {
+            s.order[static_cast<std::size_t>(s.starts[static_cast<std::size_t>(row)]++)] =
+                static_cast<int>(i);
+        }
+    }
+    for (std::size_t r = rows; r > 0; --r) {
+        s.starts[r] = s.starts[r - 1];
+    }
+    s.starts[0] = 0;
+}
+
+// Fills row `r` cell by cell: later runs overwrite earlier ones where they
+// meet, as later drawing covers earlier drawing.
+void Compose(const Sheet& sheet, int r, Scratch& s) {
+    const auto row = static_cast<std::size_t>(r);
+    CellLine& line = s.lines[row];
+    line.Reset();
+    for (int k = s.starts[row]; k < s.starts[row + 1]; ++k) {
+        const TextRun& run =
+            sheet.runs[static_cast<std::size_t>(s.order[static_cast<std::size_t>(k)])];
+        line.Put(CellOf(run.x), run.text);
+    }
+    s.composed[row] = true;
+}
+
+// Appends row `r` when its runs stand side by side, each copied whole
+// after the blanks that lead to it; false (nothing appended) when runs
+// overlap or start left of the first cell, which Compose handles.
+bool AppendSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
+    const auto row = static_cast<std::size_t>(r);
+    s.placed.clear();
+    bool sorted = true;
+    for (int k = s.starts[row]; k < s.starts[row + 1]; ++k) {
+        const TextRun& run =
+            sheet.runs[static_cast<std::size_t>(s.order[static_cast<std::size_t>(k)])];
+        if (run.text.empty()) {
+            continue;
+        }
+        const Placed p{CellOf(run.x), MonospaceMetrics::Cells(run.text), &run.text};
+        if (p.cell < 0) {
+            return false;
+        }
+        if (!s.placed.empty() && p.cell < s.placed.back().cell) {
+            sorted = false;
+        }
+        s.placed.push_back(p);
+    }
+    if (!sorted) {
+        std::stable_sort(s.placed.begin(), s.placed.end(),
+                         [](const Placed& a, const Placed& b) { return a.cell < b.cell; });
+    }
+    for (std::size_t i = 1; i < s.placed.size(); ++i) {
+        if (s.placed[i].cell < s.placed[i - 1].cell + s.placed[i - 1].cells) {
+            return false;
+        }
+    }
+    const std::size_t lineStart = out.size();
+    int cell = 0;
+    for (const Placed& p : s.placed) {
+        out.append(static_cast<std::size_t>(p.cell - cell), ' ');
+        out += *p.text;
+        cell = p.cell + p.cells;
+    }
+    while (out.size() > lineStart && out.back() == ' ') {
+        out.pop_back();
+    }
+    out += '\n';
+    return true;
+}
+
 }  // namespace
 
 int MonospaceMetrics::Cells(std::string_view utf8) {
     int cells = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const std::size_t n =
-            std::min(SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
-        cells += IsWide(utf8.data() + i, n) ? 2 : 1;
-        i += n;
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            ++cells;
+            ++i;
+            continue;
+        }
+        const Char ch = CharAt(utf8, i);
+        cells += ch.wide ? 2 : 1;
+        i += ch.size;
     }
     return cells;
 }
@@ -295,23 +398,15 @@ void AppendPlainText(const Sheet& sheet, std::string& out) {
         lastRow = std::max(lastRow, run.row);
     }
     const int rowCount = lastRow + 1;
+    GroupByRow(sheet, rowCount, s);
     if (s.lines.size() < static_cast<std::size_t>(rowCount)) {
         s.lines.resize(static_cast<std::size_t>(rowCount));
     }
-    for (int r = 0; r < rowCount; ++r) {
-        s.lines[static_cast<std::size_t>(r)].Reset();
-    }
-    // Later runs overwrite earlier ones where they meet, as later drawing
-    // covers earlier drawing.
-    for (const TextRun& run : sheet.runs) {
-        if (run.row >= 0) {
-            s.lines[static_cast<std::size_t>(run.row)].Put(CellOf(run.x), run.text);
-        }
-    }
+    s.composed.assign(static_cast<std::size_t>(rowCount), false);
 
     // Horizontal rules become separator lines before the row at their y;
     // vertical rules mark each row they cross, and a "+" where they meet a
-    // separator.
+    // separator. The rows they cross are composed cell by cell.
     s.separators.clear();
     s.verticals.clear();
     int lastSeparator = -1;
@@ -322,8 +417,14 @@ void AppendPlainText(const Sheet& sheet, std::string& out) {
                                              CellOf(std::max(line.x1, line.x2))});
             lastSeparator = std::max(lastSeparator, row);
         } else if (line.x1 == line.x2) {
-            s.verticals.push_back(Vertical{CellOf(line.x1), std::min(line.y1, line.y2) / lineHeight,
-                                           std::max(line.y1, line.y2) / lineHeight});
+            const Vertical v{CellOf(line.x1), std::min(line.y1, line.y2) / lineHeight,
+                             std::max(line.y1, line.y2) / lineHeight};
+            s.verticals.push_back(v);
+            for (int r = std::max(v.top, 0); r < std::min(v.bottom, rowCount); ++r) {
+                if (!s.composed[static_cast<std::size_t>(r)]) {
+                    Compose(sheet, r, s);
+                }
+            }
         }
     }
     for (Vertical& v : s.verticals) {
@@ -333,8 +434,15 @@ void AppendPlainText(const Sheet& sheet, std::string& out) {
     const int rows = std::max(lastRow, lastSeparator);
     for (int r = 0; r <= rows; ++r) {
         AppendSeparator(s, r, out);
-        if (r <= lastRow) {
-            s.lines[static_cast<std::size_t>(r)].AppendTo(out);
+        if (r > lastRow) {
+            continue;
+        }
+        const auto row = static_cast<std::size_t>(r);
+        if (!s.composed[row] && !AppendSideBySide(sheet, r, s, out)) {
+            Compose(sheet, r, s);
+        }
+        if (s.composed[row]) {
+            s.lines[row].AppendTo(out);
         }
     }
 }

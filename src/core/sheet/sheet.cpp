@@ -29,6 +29,8 @@ SheetWriter::SheetWriter(const TextMetrics& metrics) : metrics_(metrics) {}
 
 void SheetWriter::Moji_Sunpou(int row) {
     sheet_ = Sheet{};
+    // A full room's report has a few hundred runs.
+    sheet_.runs.reserve(384);
     sheet_.lineHeight = metrics_.TextHeight();
     sheet_.columnUnit = metrics_.TextWidth("あ");
     row_ = row;

@@ -116,6 +116,7 @@ int RunReport(const ReportOptions& options, const std::vector<std::string>& file
         return kExitFailure;
     }
 
+    const calc::StructuralTables tables(*refs);
     Output out(outFd);
     int status = kExitOk;
     for (const std::string& file : files) {
@@ -140,7 +141,7 @@ int RunReport(const ReportOptions& options, const std::vector<std::string>& file
         room.Situon = options.situon;
 
         const double to = refs->OutdoorDryBulb(room.Basyo);
-        const calc::StructuralLoad structural = calc::ComputeStructuralLoad(room, *refs, to);
+        const calc::StructuralLoad structural = calc::ComputeStructuralLoad(room, tables, to);
         const calc::InternalLoad internal = calc::ComputeInternalLoad(room, *refs, to);
         const calc::LoadTotals totals = calc::TotalsOf(structural, internal);
 

@@ -31,12 +31,13 @@ std::int16_t IgrAt(const IgrGrid& g, int h, int c) {
                                                           : std::int16_t{0};
 }
 
-// Equivalent temperature differences of the thickness groups, each read
-// from the table once per calculation and only when an element needs it.
-class DteTables {
+// Equivalent temperature differences of the thickness groups and the
+// solar gains, each read from the tables once per calculation and only
+// when an element needs it.
+class LazyTables {
 public:
-    explicit DteTables(const ReferenceData& refs) : refs_(refs) {}
-    const DteGrid& Group(int g) {
+    explicit LazyTables(const ReferenceData& refs) : refs_(refs) {}
+    const DteGrid& Dte(int g) {
         const auto i = static_cast<std::size_t>(g);
         if (!loaded_[i]) {
             grids_[i] = refs_.Dte(g);
@@ -44,11 +45,31 @@ public:
         }
         return grids_[i];
     }
+    const IgrGrid& Igr() {
+        if (!igrLoaded_) {
+            igr_ = refs_.Igr();
+            igrLoaded_ = true;
+        }
+        return igr_;
+    }
 
 private:
     const ReferenceData& refs_;
     std::array<DteGrid, 5> grids_{};
     std::array<bool, 5> loaded_{};
+    IgrGrid igr_{};
+    bool igrLoaded_ = false;
+};
+
+// The same look-ups on tables read beforehand.
+class ReadTables {
+public:
+    explicit ReadTables(const StructuralTables& tables) : tables_(tables) {}
+    const DteGrid& Dte(int g) const { return tables_.Dte(g); }
+    const IgrGrid& Igr() const { return tables_.Igr(); }
+
+private:
+    const StructuralTables& tables_;
 };
 
 // The starting orientation: the smallest orientation among the walls, 100
@@ -82,8 +103,9 @@ const Mado_Data* FirstMadoWith(const RoomModel& room, int houi) {
 enum class Bui { Kabe, Yane, Yuka };
 
 // One opaque element.
+template <class Tables>
 OpaqueElement Bui_Keisan(const RoomModel& room, const Kabe_Data& rec, Bui bui, double k,
-                         DteTables& tables) {
+                         Tables& tables) {
     OpaqueElement e;
     e.houi = rec.Houi;
     e.zokusei = rec.Zokusei;
@@ -111,7 +133,7 @@ OpaqueElement Bui_Keisan(const RoomModel& room, const Kabe_Data& rec, Bui bui, d
     }
 
     e.group = OndosaGroup(e.thickness, rec.kuuki);
-    const DteGrid& D = tables.Group(e.group);
+    const DteGrid& D = tables.Dte(e.group);
     for (int h = 0; h < kHourCount; ++h) {
         double dte = 0.0;
         if (bui == Bui::Yuka) {
@@ -191,8 +213,8 @@ void Mado_Keisan(const Mado_Data& mado, std::int16_t zokusei, double to, double 
     }
 }
 
-void Kabe_Keisan(const RoomModel& room, const ReferenceData& refs, int s, StructuralLoad& r) {
-    DteTables tables(refs);
+template <class Tables>
+void Kabe_Keisan(const RoomModel& room, Tables& tables, int s, StructuralLoad& r) {
     auto add = [&](const Kabe_Data& rec, Bui bui) {
         r.opaque[static_cast<std::size_t>(r.opaqueCount++)] =
             Bui_Keisan(room, rec, bui, r.k, tables);
@@ -233,8 +255,9 @@ void Kabe_Keisan(const RoomModel& room, const ReferenceData& refs, int s, Struct
     r.kouzouMax = MaximumOf(r.S);
 }
 
-void Mado_Goukei(const RoomModel& room, const ReferenceData& refs, int s, StructuralLoad& r) {
-    const IgrGrid G = refs.Igr();
+template <class Tables>
+void Mado_Goukei(const RoomModel& room, Tables& tables, int s, StructuralLoad& r) {
+    const IgrGrid& G = tables.Igr();
     auto add = [&](const Mado_Data& mado, const Kabe_Data* host) {
         const std::int16_t zokusei = host != nullptr ? host->Zokusei : std::int16_t{0};
         Mado_Keisan(mado, zokusei, r.to, r.ti, G,
@@ -307,7 +330,10 @@ int OndosaGroup(std::int32_t thickness, bool kuuki) {
     return kuuki ? std::min(g + 1, 4) : g;
 }
 
-StructuralLoad ComputeStructuralLoad(const RoomModel& room, const ReferenceData& refs, double to) {
+namespace {
+
+template <class Tables>
+StructuralLoad Compute(const RoomModel& room, Tables& tables, double to) {
     StructuralLoad r;
     r.ti = room.Situon / 10.0;
     r.to = to;
@@ -315,17 +341,37 @@ StructuralLoad ComputeStructuralLoad(const RoomModel& room, const ReferenceData&
     const int s = SmallestHoui(room);
     if (!room.Kabe.empty()) {
         r.hasWalls = true;
-        Kabe_Keisan(room, refs, s, r);
+        Kabe_Keisan(room, tables, s, r);
     }
     if (!room.Mado.empty()) {
         r.hasGlass = true;
-        Mado_Goukei(room, refs, s, r);
+        Mado_Goukei(room, tables, s, r);
     }
     // Without window records H is the opaque sums alone; a room with walls
     // always has them, so this only keeps the total sound for a room that
     // breaks the invariant.
     r.totalMax = MaximumOf(r.H);
     return r;
+}
+
+}  // namespace
+
+StructuralTables::StructuralTables(const ReferenceData& refs) {
+    for (int g = 0; g < static_cast<int>(dte_.size()); ++g) {
+        dte_[static_cast<std::size_t>(g)] = refs.Dte(g);
+    }
+    igr_ = refs.Igr();
+}
+
+StructuralLoad ComputeStructuralLoad(const RoomModel& room, const ReferenceData& refs, double to) {
+    LazyTables tables(refs);
+    return Compute(room, tables, to);
+}
+
+StructuralLoad ComputeStructuralLoad(const RoomModel& room, const StructuralTables& tables,
+                                     double to) {
+    ReadTables read(tables);
+    return Compute(room, read, to);
 }
 
 }  // namespace karumoa::calc

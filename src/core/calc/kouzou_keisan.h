@@ -10,11 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "refdb/reference_data.h"  // the grid types
+
 namespace karumoa::model {
 struct RoomModel;
-}
-namespace karumoa::refdb {
-class ReferenceData;
 }
 
 namespace karumoa::calc {
@@ -118,7 +117,26 @@ struct StructuralLoad {
 // (C). Elements come in this order: walls by orientation from the smallest
 // one in steps of 2, then the roof, then the floor; glass of the walls in
 // the same order (window sets of area 0 are skipped), then the skylight.
+// The table grids an element needs are read from `refs` on each call.
 StructuralLoad ComputeStructuralLoad(const model::RoomModel& room, const refdb::ReferenceData& refs,
+                                     double to);
+
+// The grids of the equivalent temperature difference (every thickness
+// group) and of the solar gain, read once, for computing many rooms
+// against the same tables.
+class StructuralTables {
+public:
+    explicit StructuralTables(const refdb::ReferenceData& refs);
+    const refdb::DteGrid& Dte(int group) const { return dte_[static_cast<std::size_t>(group)]; }
+    const refdb::IgrGrid& Igr() const { return igr_; }
+
+private:
+    std::array<refdb::DteGrid, 5> dte_{};
+    refdb::IgrGrid igr_{};
+};
+
+// The same calculation on grids read beforehand; the results are identical.
+StructuralLoad ComputeStructuralLoad(const model::RoomModel& room, const StructuralTables& tables,
                                      double to);
 
 }  // namespace karumoa::calc

@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -27,12 +28,138 @@ struct Decimal {
     int exponent = 0;
 };
 
+// Powers of ten that fit in 64 bits.
+constexpr std::uint64_t kPow10[] = {1ull,
+                                    10ull,
+                                    100ull,
+                                    1000ull,
+                                    10000ull,
+                                    100000ull,
+                                    1000000ull,
+                                    10000000ull,
+                                    100000000ull,
+                                    1000000000ull,
+                                    10000000000ull,
+                                    100000000000ull,
+                                    1000000000000ull,
+                                    10000000000000ull,
+                                    100000000000000ull,
+                                    1000000000000000ull,
+                                    10000000000000000ull,
+                                    100000000000000000ull,
+                                    1000000000000000000ull,
+                                    10000000000000000000ull};
+constexpr int kMaxPow10 = 19;
+
+// 128-bit arithmetic (a GCC and Clang extension) keeps the scaling exact.
+__extension__ typedef unsigned __int128 Wide;
+
+int BitLength(Wide v) {
+    const auto high = static_cast<std::uint64_t>(v >> 64);
+    if (high != 0) {
+        return 128 - __builtin_clzll(high);
+    }
+    const auto low = static_cast<std::uint64_t>(v);
+    return low == 0 ? 0 : 64 - __builtin_clzll(low);
+}
+
+// m x 2^e x 10^k rounded to the nearest integer, ties to even, computed
+// exactly; false when the numbers would not fit in 128 bits.
+bool ScaledRound(std::uint64_t m, int e, int k, std::uint64_t& out) {
+    if (k > kMaxPow10 || -k > kMaxPow10) {
+        return false;
+    }
+    Wide num = m;
+    Wide den = 1;
+    if (k >= 0) {
+        num *= kPow10[k];
+    } else {
+        den = kPow10[-k];
+    }
+    if (e >= 0) {
+        if (BitLength(num) + e > 126) {
+            return false;
+        }
+        num <<= e;
+    } else {
+        if (BitLength(den) - e > 126) {
+            return false;
+        }
+        den <<= -e;
+    }
+    Wide q = 0;
+    bool up = false;
+    if (k >= 0 && e < 0) {
+        // The usual case: a power-of-two divisor.
+        const int shift = -e;
+        q = num >> shift;
+        const Wide r = num & ((Wide{1} << shift) - 1);
+        const Wide half = Wide{1} << (shift - 1);
+        up = r > half || (r == half && (q & 1) != 0);
+    } else {
+        q = num / den;
+        const Wide r = num - q * den;
+        up = 2 * r > den || (2 * r == den && (q & 1) != 0);
+    }
+    if (up) {
+        ++q;
+    }
+    if (q >> 64 != 0) {
+        return false;
+    }
+    out = static_cast<std::uint64_t>(q);
+    return true;
+}
+
+// The digits straight from the binary value: |value| = m x 2^e exactly,
+// and the `significant` leading decimal digits are m x 2^e x 10^k rounded
+// for the k that leaves exactly that many. Gives what <charconv> gives,
+// several times faster; false for magnitudes it does not cover.
+bool FastDecimal(double value, int significant, Decimal& d) {
+    if (significant < 1 || significant > 17) {
+        return false;
+    }
+    int e2 = 0;
+    const double fraction = std::frexp(std::fabs(value), &e2);  // [0.5, 1) x 2^e2
+    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int e = e2 - 53;
+    // 10^E <= |value| < 10^(E+1): start from the binary exponent's
+    // estimate, which is at most one too small, and correct it.
+    int exponent = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
+    std::uint64_t n = 0;
+    for (int tries = 0;; ++tries) {
+        if (tries == 3 || !ScaledRound(m, e, significant - 1 - exponent, n)) {
+            return false;
+        }
+        if (n >= kPow10[significant]) {
+            ++exponent;
+        } else if (n < kPow10[significant - 1]) {
+            --exponent;
+        } else {
+            break;
+        }
+    }
+    d.negative = value < 0;
+    d.exponent = exponent;
+    char buf[24];
+    const char* end = std::to_chars(buf, buf + sizeof buf, n).ptr;
+    d.count = static_cast<int>(end - buf);
+    std::copy(static_cast<const char*>(buf), end, d.digits);
+    while (d.count > 0 && d.digits[d.count - 1] == '0') {
+        --d.count;
+    }
+    return true;
+}
+
 // Correctly rounded decimal digits of `value` at `significant` digits (at
 // most 17, all a double has). <charconv> rounds the exact binary value to
 // nearest, ties to even, as the C library's printf does.
 Decimal ToDecimal(double value, int significant) {
     Decimal d;
     if (value == 0.0 || !std::isfinite(value)) {
+        return d;
+    }
+    if (FastDecimal(value, significant, d)) {
         return d;
     }
     char buf[64];
@@ -101,29 +228,32 @@ std::string FixedFromDecimal(const Decimal& d, int decimals) {
     while (count > 0 && digits[count - 1] == '0') {
         --count;
     }
-    // Place digits on a grid from 10^max(exponent,0) down to 10^-decimals.
+    // Place digits on a grid from 10^max(exponent,0) down to 10^-decimals,
+    // after a place for the sign; short texts are put together on the stack.
     const int top = std::max(exponent, 0);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(top + decimals + 3));
-    bool any = false;
+    const auto size = static_cast<std::size_t>(top + decimals + 3);
+    char local[64];
+    std::string heap;
+    char* text = local;
+    if (size > sizeof local) {
+        heap.resize(size);
+        text = heap.data();
+    }
+    std::size_t n = 1;
+    bool any = count > 0;
     for (int place = top; place >= -decimals; --place) {
         const int k = exponent - place;
-        char c = '0';
-        if (k >= 0 && k < count) {
-            c = digits[k];
-        }
-        if (c != '0') {
-            any = true;
-        }
         if (place == -1) {
-            out.push_back('.');
+            text[n++] = '.';
         }
-        out.push_back(c);
+        text[n++] = k >= 0 && k < count ? digits[k] : '0';
     }
+    std::size_t first = 1;
     if (d.negative && any) {
-        out.insert(out.begin(), '-');
+        text[0] = '-';
+        first = 0;
     }
-    return out;
+    return std::string(text + first, n - first);
 }
 
 // Shortest plain form with `significant` digits: fixed where possible,

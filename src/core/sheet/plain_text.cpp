@@ -335,7 +335,11 @@ bool AppendSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
         if (run.text.empty()) {
             continue;
         }
-        const Placed p{CellOf(run.x), MonospaceMetrics::Cells(run.text), &run.text};
+        // A sheet measured in monospace cells has its runs' cells already.
+        const int cells = sheet.cellTwips == MonospaceMetrics::kCellTwips
+                              ? run.width / MonospaceMetrics::kCellTwips
+                              : MonospaceMetrics::Cells(run.text);
+        const Placed p{CellOf(run.x), cells, &run.text};
         if (p.cell < 0) {
             return false;
         }
@@ -370,17 +374,30 @@ bool AppendSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
 }  // namespace
 
 int MonospaceMetrics::Cells(std::string_view utf8) {
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* const end = p + utf8.size();
     int cells = 0;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+    while (p < end) {
+        const unsigned b = *p;
+        if (b < 0x80) {
             ++cells;
-            ++i;
+            ++p;
             continue;
         }
+        // Kana, kanji and the other wide characters of the sheets are
+        // well-formed three-byte sequences.
+        if ((b & 0xF0u) == 0xE0u && end - p >= 3 && (p[1] & 0xC0u) == 0x80u &&
+            (p[2] & 0xC0u) == 0x80u) {
+            const char32_t c = ((b & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+            cells += kWideBmp.Test(c) ? 2 : 1;
+            p += 3;
+            continue;
+        }
+        const std::size_t i =
+            static_cast<std::size_t>(p - reinterpret_cast<const unsigned char*>(utf8.data()));
         const Char ch = CharAt(utf8, i);
         cells += ch.wide ? 2 : 1;
-        i += ch.size;
+        p += ch.size;
     }
     return cells;
 }

@@ -20,6 +20,7 @@ public:
 
     int TextWidth(std::string_view utf8) const override;
     int TextHeight() const override { return kLineTwips; }
+    int CellTwips() const override { return kCellTwips; }
 
     // Number of cells a text takes.
     static int Cells(std::string_view utf8);

@@ -33,6 +33,7 @@ void SheetWriter::Moji_Sunpou(int row) {
     sheet_.runs.reserve(384);
     sheet_.lineHeight = metrics_.TextHeight();
     sheet_.columnUnit = metrics_.TextWidth("あ");
+    sheet_.cellTwips = metrics_.CellTwips();
     row_ = row;
     x_ = kLeftMargin;
 }

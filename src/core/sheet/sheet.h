@@ -54,6 +54,9 @@ struct Sheet {
     int columnUnit = 0;  // width of "あ" in twips
     int lastRow = 0;     // current row when drawing ended
     int widestX = 0;     // largest x reached by flowing text
+    // Twips per cell when the sheet was measured in monospace cells (then
+    // every run's width is a whole number of cells), otherwise 0.
+    int cellTwips = 0;
     std::vector<TextRun> runs;
     std::vector<RuleLine> lines;
 
@@ -68,6 +71,9 @@ public:
     virtual int TextWidth(std::string_view utf8) const = 0;
     // Height of one line of text (the height of an empty text).
     virtual int TextHeight() const = 0;
+    // Width of one cell when every text is measured in whole cells of a
+    // monospace grid; 0 for a proportional font.
+    virtual int CellTwips() const { return 0; }
 };
 
 // The drawing primitives both reports are built with. A writer keeps the

@@ -305,6 +305,22 @@ std::string PlainFromDecimal(const Decimal& d, int significant, bool leadingZero
 // leading "+"). <charconv> rounds as strtod does; only a value beyond the
 // range of a double is left to strtod, for its infinity or zero.
 double ToDouble(std::string_view number) {
+    // Whole numbers of up to 15 digits (most fields of a project file) are
+    // exact doubles; no rounding to do.
+    if (!number.empty() && number.size() <= 15) {
+        std::uint64_t whole = 0;
+        bool digits = true;
+        for (const char c : number) {
+            if (!IsDigit(c)) {
+                digits = false;
+                break;
+            }
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        if (digits) {
+            return static_cast<double>(whole);
+        }
+    }
     double v = 0.0;
     const auto r = std::from_chars(number.data(), number.data() + number.size(), v);
     if (r.ec == std::errc::result_out_of_range) {

@@ -45,6 +45,7 @@ TEST(SheetWriter, PrimitivesPlaceRunsOnTheGrid) {
     // Right-aligned: ends at column 15, x = 15 * unit - width + 180.
     EXPECT_EQ(s.runs[3], (TextRun{2, 15 * 180 - 450 + 180, 450, "12.50", kLightBlue}));
     EXPECT_EQ(s.widestX, 180 + 450);  // only flowing text counts
+    EXPECT_EQ(s.cellTwips, MonospaceMetrics::kCellTwips);
     EXPECT_EQ(s.lastRow, 2);
 }
 

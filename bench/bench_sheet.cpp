@@ -103,7 +103,8 @@ void BM_RoomToText(benchmark::State& state) {
         const double to = refs->OutdoorDryBulb(room.Basyo);
         out.clear();
         sheet::AppendPlainText(
-            sheet::BuildStructuralSheet(calc::ComputeStructuralLoad(room, *refs, to), metrics), out);
+            sheet::BuildStructuralSheet(calc::ComputeStructuralLoad(room, *refs, to), metrics),
+            out);
         sheet::AppendPlainText(
             sheet::BuildInternalSheet(calc::ComputeInternalLoad(room, *refs, to), metrics), out);
         benchmark::DoNotOptimize(out.data());

@@ -33,10 +33,10 @@ int main(int argc, char** argv) {
     CLI::Option* resave = app.add_option("--resave", args.resave_out,
                                          "プロジェクトファイル FILE を読み込み、OUT に書き直します")
                               ->type_name("OUT");
-    app.add_option("--indoor-temp", args.indoor_temp, "室内温度 (℃, 22.0～32.0, 既定 26.0)")
+    app.add_option("--indoor-temp", args.indoor_temp, "室内温度 (℃, 22.0〜32.0, 既定 26.0)")
         ->type_name("C");
-    app.add_option("--format", args.format, "出力形式 (既定 text)")
-        ->type_name("text|json")
+    app.add_option("--format", args.format, "出力形式 text または json (既定 text)")
+        ->type_name("FORMAT")
         ->check(CLI::IsMember({"text", "json"}));
     app.add_option("--data-dir", args.data_dir,
                    "参照データベースのフォルダ (既定: 実行ファイルのフォルダ)")

@@ -2,10 +2,15 @@
 
 #include <QMdiSubWindow>
 
+#include "app/about_form.h"
 #include "app/app_context.h"
 #include "app/mdi_form1.h"
 #include "app/splash_form.h"
+#include "app/window_order.h"
 #include "plan/main_form.h"
+#include "summary/goukei_hyouji_form.h"
+#include "summary/settei_hyouji_form.h"
+#include "summary/tool_window.h"
 
 namespace karumoa::gui {
 namespace {
@@ -40,6 +45,18 @@ QWidget* FormRegistry::Create(FormId id) {
             // The load step needs the form registered: it reaches the frame
             // and the result windows.
             forms_[Index(id)] = form;
+            form->Form_Load();
+            return form;
+        }
+        case FormId::About_Form:
+            return new About_Form(context_);
+        case FormId::Settei_Hyouji_Form: {
+            auto* form = new Settei_Hyouji_Form(context_);
+            form->Form_Load();
+            return form;
+        }
+        case FormId::Goukei_Hyouji_Form: {
+            auto* form = new Goukei_Hyouji_Form(context_);
             form->Form_Load();
             return form;
         }
@@ -120,6 +137,14 @@ frmSplash& FormRegistry::splash() {
     return *static_cast<frmSplash*>(Load(FormId::frmSplash));
 }
 
+Settei_Hyouji_Form& FormRegistry::setteiHyouji() {
+    return *static_cast<Settei_Hyouji_Form*>(Load(FormId::Settei_Hyouji_Form));
+}
+
+Goukei_Hyouji_Form& FormRegistry::goukeiHyouji() {
+    return *static_cast<Goukei_Hyouji_Form*>(Load(FormId::Goukei_Hyouji_Form));
+}
+
 void FormRegistry::LoadResultWindows() {
     Load(FormId::Situnai_Keisan_Form);
     Load(FormId::Kouzou_Keisan_Form);
@@ -134,15 +159,24 @@ void FormRegistry::LoadRoomDialogs() {
 }
 
 void FormRegistry::PlaceToolWindows() {
-    // Settei_Hyouji_Form and Goukei_Hyouji_Form join here: placed from
-    // context_.settings().Set_Form() and Goukei_Form(), then made topmost
-    // with Saizenmen_Set(window, 1).
+    const WindowPlacement set = context_.settings().Set_Form();
+    Settei_Hyouji_Form& settei = setteiHyouji();
+    ToolWindow::SetOuterSize(settei, set.width, set.height);
+    ToolWindow::Place(settei, set.top, set.left);
+    const WindowPlacement goukeiPlace = context_.settings().Goukei_Form();
+    Goukei_Hyouji_Form& goukei = goukeiHyouji();
+    ToolWindow::Place(goukei, goukeiPlace.top, goukeiPlace.left);
+    Saizenmen_Set(settei, 1);
+    Saizenmen_Set(goukei, 1);
 }
 
 void FormRegistry::RefreshResultWindows() {
     // Situnai_Keisan_Form.Jintai_Keisan, Kouzou_Keisan_Form.Saihyouji and,
     // while mdiForm()'s Mnu_Fuka_Goukei is disabled,
     // Goukei_Hyouji_Form.List_Hyouji are called here, in that order.
+    if (!mdiForm().IsEnabled(FrameItem::Mnu_Fuka_Goukei)) {
+        goukeiHyouji().List_Hyouji();
+    }
 }
 
 void FormRegistry::FitStructuralReport() {

@@ -20,6 +20,8 @@ class AppContext;
 class MDIForm1;
 class Main_Form;
 class frmSplash;
+class Settei_Hyouji_Form;
+class Goukei_Hyouji_Form;
 
 enum class FormId {
     MDIForm1,
@@ -77,6 +79,8 @@ public:
     Main_Form& mainForm();
     Main_Form* mainFormIfLoaded() const;
     frmSplash& splash();
+    Settei_Hyouji_Form& setteiHyouji();
+    Goukei_Hyouji_Form& goukeiHyouji();
 
     // --- Room-wide steps, each naming the windows it reaches in order.
     // Windows of later parts of the program join these steps here.

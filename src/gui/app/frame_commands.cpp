@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 
 #include "app/app_context.h"
+#include "app/help_viewer.h"
 #include "app/mdi_form1.h"
 #include "app/module1.h"
 #include "plan/main_form.h"
@@ -167,8 +168,13 @@ void FrameCommands::Mnu_Kasanete_Click() {
 }
 
 void FrameCommands::Mnu_Netu_Help_Click() {
-    // The help viewer opens the contents of the help file beside the
-    // program (Module1::App_Path) here.
+    // The contents of the help file beside the program; the viewer reports
+    // a missing or unreadable file itself.
+    HelpViewer& viewer = HelpViewer::Of(frame_);
+    viewer.Open(Module1::App_Path + QStringLiteral("/Karumoa.hlp"));
+    viewer.show();
+    viewer.raise();
+    viewer.activateWindow();
 }
 
 void FrameCommands::Mnu_About_Click() {

@@ -1,0 +1,145 @@
+#include "summary/settei_hyouji_form.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QTreeWidget>
+
+#include "app/app_context.h"
+#include "app/mdi_form1.h"
+#include "app/twips.h"
+#include "summary/settei_rows.h"
+#include "summary/tool_window.h"
+
+namespace karumoa::gui {
+namespace {
+
+constexpr double kMaxClientHeight = 1800;  // twips
+constexpr double kMaxClientWidth = 5208;
+
+struct Column {
+    const char* header;
+    double width;  // twips
+    Qt::Alignment alignment;
+};
+constexpr Column kColumns[] = {
+    {"項目", 1000, Qt::AlignLeft},
+    {"設定", 1400, Qt::AlignLeft},
+    {"条件", 1000, Qt::AlignLeft},
+    {"設定値", 1200, Qt::AlignRight},
+};
+
+}  // namespace
+
+Settei_Hyouji_Form::Settei_Hyouji_Form(AppContext& context)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      context_(context) {
+    setObjectName("Settei_Hyouji_Form");
+    setWindowTitle(QStringLiteral("現在の設定条件"));
+
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    listView_ = new QTreeWidget(this);
+    listView_->setObjectName("ListView1");
+    listView_->setRootIsDecorated(false);
+    listView_->setUniformRowHeights(true);
+    listView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView_->header()->setStretchLastSection(false);
+    listView_->setPalette(white);
+}
+
+Settei_Hyouji_Form::~Settei_Hyouji_Form() = default;
+
+void Settei_Hyouji_Form::Form_Load() {
+    Form_Resize();
+    listView_->setColumnCount(static_cast<int>(std::size(kColumns)));
+    QStringList headers;
+    for (const Column& column : kColumns) {
+        headers.append(QString::fromUtf8(column.header));
+    }
+    listView_->setHeaderLabels(headers);
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
+        const Column& column = kColumns[i];
+        listView_->headerItem()->setTextAlignment(i, column.alignment | Qt::AlignVCenter);
+        listView_->header()->resizeSection(i, ToPixels(column.width));
+    }
+}
+
+void Settei_Hyouji_Form::List_Hyouji() {
+    if (!isVisible()) {
+        return;
+    }
+    listView_->clear();
+    for (const SetteiRow& row : SetteiRows(context_.room(), context_.referenceData())) {
+        auto* item =
+            new QTreeWidgetItem(listView_, {row.item, row.setting, row.condition, row.value});
+        for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
+            item->setTextAlignment(i, kColumns[i].alignment | Qt::AlignVCenter);
+        }
+    }
+}
+
+void Settei_Hyouji_Form::Form_Resize() {
+    if (inResize_) {
+        return;
+    }
+    inResize_ = true;
+    for (int pass = 0; pass < 3; ++pass) {
+        double width = ToolWindow::OuterWidth(*this);
+        double height = ToolWindow::OuterHeight(*this);
+        if (ToolWindow::ClientHeight(*this) > kMaxClientHeight) {
+            height = kMaxClientHeight;
+        }
+        if (ToolWindow::ClientWidth(*this) > kMaxClientWidth) {
+            width = kMaxClientWidth;
+        }
+        if (width == ToolWindow::OuterWidth(*this) && height == ToolWindow::OuterHeight(*this)) {
+            break;
+        }
+        ToolWindow::SetOuterSize(*this, width, height);
+    }
+    listView_->setGeometry(rect());
+    inResize_ = false;
+}
+
+void Settei_Hyouji_Form::Form_Unload() {
+    WindowPlacement placement;
+    placement.top = ToolWindow::Top(*this);
+    placement.left = ToolWindow::Left(*this);
+    placement.width = ToolWindow::OuterWidth(*this);
+    placement.height = ToolWindow::OuterHeight(*this);
+    context_.settings().WriteSet_Form(placement);
+}
+
+void Settei_Hyouji_Form::closeEvent(QCloseEvent* event) {
+    // The close button hides the window; the frame's menu item brings it
+    // back. The program closes it for real through the form registry.
+    event->ignore();
+    hide();
+    if (auto* frame = static_cast<MDIForm1*>(context_.forms().IfLoaded(FormId::MDIForm1))) {
+        frame->SetEnabled(FrameItem::Mnu_Settei_Jyouken, true);
+    }
+}
+
+void Settei_Hyouji_Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Settei_Hyouji_Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    List_Hyouji();
+}
+
+bool Settei_Hyouji_Form::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        List_Hyouji();
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace karumoa::gui

@@ -1,0 +1,53 @@
+#pragma once
+
+// The settings summary window "現在の設定条件": a free-standing tool window
+// listing in five rows the conditions set for the room (outdoor city,
+// indoor temperature, occupants, lighting, ventilation). It changes
+// nothing. Its close button only hides it; it is closed for real with the
+// room, and then remembers its place and size under "Set_Form".
+
+#include <QWidget>
+
+#include "app/form_registry.h"
+
+class QTreeWidget;
+
+namespace karumoa::gui {
+
+class AppContext;
+
+class Settei_Hyouji_Form : public QWidget, public UnloadableForm {
+    Q_OBJECT
+public:
+    explicit Settei_Hyouji_Form(AppContext& context);
+    ~Settei_Hyouji_Form() override;
+
+    // Load step: the layout and the four columns. Run once by the form
+    // registry.
+    void Form_Load();
+
+    // Rebuilds the list; does nothing while the window is hidden (showing
+    // it rebuilds it).
+    void List_Hyouji();
+
+    // Closed for real: remembers top, left, width and height.
+    void Form_Unload() override;
+
+    QTreeWidget* ListView1() const { return listView_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // The layout: the size limits, then the list over the whole client area.
+    void Form_Resize();
+
+    AppContext& context_;
+    QTreeWidget* listView_ = nullptr;
+    bool inResize_ = false;
+};
+
+}  // namespace karumoa::gui

@@ -26,11 +26,11 @@ double ClientHeight(const QWidget& window) {
 }
 
 double Top(const QWidget& window) {
-    return ToTwips(window.pos().y());
+    return ToTwips(window.geometry().y());
 }
 
 double Left(const QWidget& window) {
-    return ToTwips(window.pos().x());
+    return ToTwips(window.geometry().x());
 }
 
 void SetOuterSize(QWidget& window, double widthTwips, double heightTwips) {
@@ -52,7 +52,7 @@ void Place(QWidget& window, double topTwips, double leftTwips) {
         rect.moveTop(std::clamp(rect.top(), area.top(),
                                 std::max(area.top(), area.bottom() + 1 - rect.height())));
     }
-    window.move(rect.topLeft());
+    window.setGeometry(rect);
 }
 
 }  // namespace karumoa::gui::ToolWindow

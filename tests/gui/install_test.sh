@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The install rules: into a temporary prefix, the program folder holds the
+# executables, the seven databases and the help file together, bin/ links
+# to the executables there, and the desktop entry and icons are in share/.
+#   install_test.sh <build folder>
+set -euo pipefail
+build="$1"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" > /dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+program="$prefix/lib/karumoa"
+for f in karumoa karumoa-calc Karumoa.hlp Gaiki.sqlite NetuDendou.sqlite Ondosa.sqlite \
+         Nissya.sqlite Jintai.sqlite Syoudo.sqlite kanki.sqlite; do
+    [ -f "$program/$f" ] || fail "missing $program/$f"
+done
+for exe in karumoa karumoa-calc; do
+    [ -x "$program/$exe" ] || fail "$exe is not executable"
+    [ -L "$prefix/bin/$exe" ] || fail "bin/$exe is not a link"
+    [ "$(readlink -f "$prefix/bin/$exe")" = "$(readlink -f "$program/$exe")" ] \
+        || fail "bin/$exe does not lead to the program folder"
+done
+# The link works from anywhere: the tool finds its own folder through it.
+(cd / && "$prefix/bin/karumoa-calc" --help > /dev/null) || fail "karumoa-calc --help through the link"
+cmp -s "$program/Karumoa.hlp" "$(dirname "$0")/../../data/help/Karumoa.hlp.txt" \
+    || fail "the installed help file differs from its source"
+
+desktop="$prefix/share/applications/karumoa.desktop"
+[ -f "$desktop" ] || fail "missing $desktop"
+for line in "Name=カルモア" "Exec=karumoa" "Icon=karumoa" "Categories=Science;Engineering;" \
+            "Type=Application"; do
+    grep -qxF "$line" "$desktop" || fail "desktop entry lacks $line"
+done
+grep -q "^Comment=.*冷房負荷" "$desktop" || fail "desktop entry lacks its Japanese comment"
+for icon in scalable/apps/karumoa.svg 64x64/apps/karumoa.png 128x128/apps/karumoa.png; do
+    [ -f "$prefix/share/icons/hicolor/$icon" ] || fail "missing icon $icon"
+done
+echo "install layout ok"

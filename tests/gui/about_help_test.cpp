@@ -85,10 +85,11 @@ class AboutHelpTest : public QObject {
     // temporary folder, recording what it would start.
     SysInfo LookUp(const QString& config, const QString& path, QStringList* started,
                    bool startSucceeds = true) {
-        return SysInfo(SysInfo::Environment{config, path, [started, startSucceeds](const QString& p) {
-                                                started->append(p);
-                                                return startSucceeds;
-                                            }});
+        return SysInfo(
+            SysInfo::Environment{config, path, [started, startSucceeds](const QString& p) {
+                                     started->append(p);
+                                     return startSucceeds;
+                                 }});
     }
 
     HelpViewer& OpenHelp() {
@@ -125,7 +126,9 @@ private Q_SLOTS:
         QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), QStringLiteral("カルモア"));
         const QString version = about.findChild<QLabel*>("lblVersion")->text();
         QCOMPARE(version, Module1::VersionText());
-        QVERIFY2(QRegularExpression(QStringLiteral("^ﾊﾞｰｼﾞｮﾝ \\d+\\.\\d+\\.\\d+$")).match(version).hasMatch(),
+        QVERIFY2(QRegularExpression(QStringLiteral("^ﾊﾞｰｼﾞｮﾝ \\d+\\.\\d+\\.\\d+$"))
+                     .match(version)
+                     .hasMatch(),
                  qPrintable(version));
         QVERIFY(!about.findChild<QLabel*>("picIcon")->pixmap().isNull());
         QVERIFY(about.findChild<QLabel*>("lblDisclaimer")->text().contains(QStringLiteral("責任")));
@@ -178,8 +181,8 @@ private Q_SLOTS:
         WriteFile(tools + "/lshw-gtk", "#!/bin/sh\n", true);
         WriteFile(tools + "/gnome-system-monitor", "#!/bin/sh\n", true);
         WriteFile(tools + "/hardinfo", "not a program\n");
-        WriteFile(config, "[SOFTWARE\\Microsoft\\Shared Tools Location]\nMSINFO=" +
-                              tools.toUtf8() + "\n");
+        WriteFile(config,
+                  "[SOFTWARE\\Microsoft\\Shared Tools Location]\nMSINFO=" + tools.toUtf8() + "\n");
         started.clear();
         QVERIFY(LookUp(config, QString(), &started).Start());
         QCOMPARE(started, QStringList{tools + "/gnome-system-monitor"});
@@ -256,11 +259,13 @@ private Q_SLOTS:
             words.append(entry.word);
             QVERIFY(help->Page(entry.pageId) != nullptr);
         }
-        for (const char* word : {"新規製作", "壁", "対面壁", "窓", "屋根", "床", "天窓", "属性",
-                                 "ブラインド", "削除", "外気条件", "室内条件", "人体発生熱量",
-                                 "照明発生熱量", "換気損失熱量", "作業デスク", "構造体負荷計算",
-                                 "負荷合計", "現在の設定条件", "熱貫流率", "相当温度差", "ガラス",
-                                 "保存", "参照データ", "推定値"}) {
+        for (const char* word : {"新規製作",       "壁",           "対面壁",         "窓",
+                                 "屋根",           "床",           "天窓",           "属性",
+                                 "ブラインド",     "削除",         "外気条件",       "室内条件",
+                                 "人体発生熱量",   "照明発生熱量", "換気損失熱量",   "作業デスク",
+                                 "構造体負荷計算", "負荷合計",     "現在の設定条件", "熱貫流率",
+                                 "相当温度差",     "ガラス",       "保存",           "参照データ",
+                                 "推定値"}) {
             QVERIFY2(words.contains(QString::fromUtf8(word)), word);
         }
         const QString index = *help->DocumentFor(HelpFile::kIndex);
@@ -272,18 +277,29 @@ private Q_SLOTS:
         QString error;
         QVERIFY(!HelpFile::Parse(QStringLiteral("<html>"), &error));
         QCOMPARE(error, QStringLiteral("1 行目: カルモアのヘルプ ファイルではありません。"));
-        QVERIFY(!HelpFile::Parse(QStringLiteral("%% note\n@@karumoa-help 1\n@@index よみ 語\n"), &error));
+        QVERIFY(!HelpFile::Parse(QStringLiteral("%% note\n@@karumoa-help 1\n@@index よみ 語\n"),
+                                 &error));
         QCOMPARE(error, QStringLiteral("3 行目: 索引の項目が正しくありません。"));
         QVERIFY(!HelpFile::Parse(
-            QStringLiteral("@@karumoa-help 1\n@@page contents 目次\n@@page contents 再び\n"), &error));
+            QStringLiteral("@@karumoa-help 1\n@@page contents 目次\n@@page contents 再び\n"),
+            &error));
         QCOMPARE(error, QStringLiteral("3 行目: ページ contents が重複しています。"));
         QVERIFY(!HelpFile::Parse(QStringLiteral("@@karumoa-help 1\n@@page a A\n"), &error));
         QCOMPARE(error, QStringLiteral("目次のページ（contents）がありません。"));
         const auto help = HelpFile::Parse(
-            QStringLiteral("@@karumoa-help 1\r\n@@page contents 目次\r\n<a href=\"help:nope\">x</a>\r\n"),
+            QStringLiteral(
+                "@@karumoa-help 1\r\n@@page contents 目次\r\n<a href=\"help:nope\">x</a>\r\n"),
             &error);
         QVERIFY(help.has_value());
         QCOMPARE(help->BrokenLinks(), QStringList{"contents -> nope"});
+        // A line break next to Japanese text is no blank; between Latin words it is.
+        const auto wrapped =
+            HelpFile::Parse(QStringLiteral("@@karumoa-help 1\n@@page contents "
+                                           "目次\n<p>部屋の\n作り方、\n<b>K</b>\nand\nmore</p>\n"),
+                            &error);
+        QVERIFY(wrapped.has_value());
+        QCOMPARE(wrapped->Page("contents")->html,
+                 QStringLiteral("<p>部屋の作り方、<b>K</b>\nand\nmore</p>\n\n"));
     }
 
     // --- The viewer.

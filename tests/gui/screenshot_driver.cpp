@@ -1,4 +1,5 @@
-// Puts the desktop program into its main states one after another and
+// Puts the desktop program into its main states one after another (up to
+// the tool windows, the About window and the help viewer) and
 // photographs the whole X screen in each with ImageMagick's import, for
 // scripts/screenshots.sh (run under xvfb-run).
 //   karumoa_screenshots <output folder>
@@ -15,6 +16,7 @@
 #include "app/app_context.h"
 #include "app/form_registry.h"
 #include "app/frame_commands.h"
+#include "app/help_viewer.h"
 #include "app/mdi_form1.h"
 #include "app/module1.h"
 #include "app/prompts.h"
@@ -22,6 +24,8 @@
 #include "app/splash_form.h"
 #include "plan/main_form.h"
 #include "project/project_commands.h"
+#include "summary/goukei_hyouji_form.h"
+#include "summary/tool_window.h"
 
 using namespace karumoa;
 using namespace karumoa::gui;
@@ -101,6 +105,26 @@ int main(int argc, char** argv) {
     box.open();
     ok &= Shoot(folder, QStringLiteral("6-save-question"));
     box.close();
+
+    // The two tool windows over a room, the load total enlarged to its list.
+    OpenRoom(context, prompts, "attributes-blinds.kmd");
+    ToolWindow::SetOuterSize(context.forms().goukeiHyouji(), 3000, 1800);
+    ToolWindow::Place(context.forms().goukeiHyouji(), 3000, 14000);
+    ok &= Shoot(folder, QStringLiteral("7-tool-windows"));
+
+    frame.commands().Mnu_About_Click();
+    ok &= Shoot(folder, QStringLiteral("8-about"));
+    context.forms().Unload(FormId::About_Form);
+
+    frame.commands().Mnu_Netu_Help_Click();
+    HelpViewer& help = HelpViewer::Of(frame);
+    help.move(300, 60);
+    ok &= Shoot(folder, QStringLiteral("9-help-contents"));
+    help.ShowPage(QStringLiteral("formula-structure"));
+    ok &= Shoot(folder, QStringLiteral("10-help-formula"));
+    help.ShowPage(QStringLiteral("index"));
+    ok &= Shoot(folder, QStringLiteral("11-help-index"));
+    help.close();
 
     frame.commands().CloseRoom(false);
     return ok ? 0 : 1;

@@ -22,12 +22,12 @@
 #include "gui_test_support.h"
 #include "plan/main_form.h"
 #include "refdb/reference_data.h"
-#include "text/number_text.h"
 #include "summary/goukei_hyouji_form.h"
 #include "summary/goukei_menu.h"
 #include "summary/settei_hyouji_form.h"
 #include "summary/settei_rows.h"
 #include "summary/tool_window.h"
+#include "text/number_text.h"
 
 using namespace karumoa;
 using namespace karumoa::gui;
@@ -254,7 +254,8 @@ private Q_SLOTS:
     // --- Settings summary rows.
 
     void outdoorAndIndoorRows() {
-        QCOMPARE(Texts(Row(0, [](model::RoomModel&) {})), (QStringList{"外気条件", "東京", "", ""}));
+        QCOMPARE(Texts(Row(0, [](model::RoomModel&) {})),
+                 (QStringList{"外気条件", "東京", "", ""}));
         QCOMPARE(Texts(Row(0, [](model::RoomModel& r) { r.Basyo = 12; })),
                  (QStringList{"外気条件", "札幌", "", ""}));
         QCOMPARE(Texts(Row(1, [](model::RoomModel& r) { r.Situon = 265; })),
@@ -491,7 +492,8 @@ private Q_SLOTS:
         QVERIFY(!forms().IsLoaded(FormId::Settei_Hyouji_Form));
         QVERIFY(!forms().IsLoaded(FormId::Goukei_Hyouji_Form));
         RememberedSettings& settings = program_->ctx().settings();
-        QCOMPARE(settings.ReadText("Set_Form", "Left", ""), QString::number(ToTwips(setteiPos.x())));
+        QCOMPARE(settings.ReadText("Set_Form", "Left", ""),
+                 QString::number(ToTwips(setteiPos.x())));
         QCOMPARE(settings.ReadText("Set_Form", "Top", ""), QString::number(ToTwips(setteiPos.y())));
         QCOMPARE(settings.ReadText("Set_Form", "Width", ""),
                  QString::number(ToTwips(setteiSize.width())));
@@ -499,7 +501,8 @@ private Q_SLOTS:
                  QString::number(ToTwips(setteiSize.height()) + 260));
         QCOMPARE(settings.ReadText("Goukei_Form", "Left", ""),
                  QString::number(ToTwips(goukeiPos.x())));
-        QCOMPARE(settings.ReadText("Goukei_Form", "Top", ""), QString::number(ToTwips(goukeiPos.y())));
+        QCOMPARE(settings.ReadText("Goukei_Form", "Top", ""),
+                 QString::number(ToTwips(goukeiPos.y())));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         frame().commands().Sinki_Ryouiki();

@@ -98,9 +98,11 @@ About_Form::About_Form(AppContext& context, QWidget* parent)
     outer->addWidget(Line1);
     outer->addLayout(bottom);
 
-    lblDisclaimer->setMinimumWidth(300);
-    Label1->setMinimumWidth(300);
-    setFixedSize(sizeHint().expandedTo(QSize(480, 260)));
+    lblDisclaimer->setMinimumWidth(340);
+    Label1->setMinimumWidth(340);
+    // A fixed dialog as large as its wrapped texts need.
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }

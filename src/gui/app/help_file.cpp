@@ -13,6 +13,11 @@ const QString kSignature = QStringLiteral("@@karumoa-help 1");
 const QString kPageMarker = QStringLiteral("@@page");
 const QString kIndexMarker = QStringLiteral("@@index");
 
+// Kana, kanji, Japanese punctuation and full-width forms.
+bool IsWide(QChar c) {
+    return c.unicode() >= 0x2E80;
+}
+
 // Katakana read as hiragana, so that both sort together.
 QString SortKey(const QString& reading) {
     QString key = reading;
@@ -121,7 +126,8 @@ std::optional<HelpFile> HelpFile::Parse(const QString& text, QString* error) {
                 continue;
             }
             if (line.trimmed() != kSignature) {
-                return fail(LineError(lineNumber, QStringLiteral("カルモアのヘルプ ファイルではありません。")));
+                return fail(LineError(lineNumber,
+                                      QStringLiteral("カルモアのヘルプ ファイルではありません。")));
             }
             signed_ = true;
             continue;
@@ -132,10 +138,12 @@ std::optional<HelpFile> HelpFile::Parse(const QString& text, QString* error) {
             const QString id = blank < 0 ? rest : rest.left(blank);
             const QString title = blank < 0 ? QString() : rest.mid(blank + 1).trimmed();
             if (!kId.match(id).hasMatch() || title.isEmpty()) {
-                return fail(LineError(lineNumber, QStringLiteral("ページの名前か題名がありません。")));
+                return fail(
+                    LineError(lineNumber, QStringLiteral("ページの名前か題名がありません。")));
             }
             if (id == kIndex || !ids.insert(id).second) {
-                return fail(LineError(lineNumber, QStringLiteral("ページ %1 が重複しています。").arg(id)));
+                return fail(
+                    LineError(lineNumber, QStringLiteral("ページ %1 が重複しています。").arg(id)));
             }
             help.pages_.push_back(HelpPage{id, title, QString()});
             continue;
@@ -144,10 +152,11 @@ std::optional<HelpFile> HelpFile::Parse(const QString& text, QString* error) {
             const QString rest = line.mid(kIndexMarker.size() + 1).trimmed();
             const qsizetype blank = rest.indexOf(u' ');
             if (help.pages_.empty() || blank < 0) {
-                return fail(LineError(lineNumber, QStringLiteral("索引の項目が正しくありません。")));
+                return fail(
+                    LineError(lineNumber, QStringLiteral("索引の項目が正しくありません。")));
             }
-            help.index_.push_back(
-                HelpIndexEntry{rest.left(blank), rest.mid(blank + 1).trimmed(), help.pages_.back().id});
+            help.index_.push_back(HelpIndexEntry{rest.left(blank), rest.mid(blank + 1).trimmed(),
+                                                 help.pages_.back().id});
             continue;
         }
         if (line.startsWith(QStringLiteral("@@"))) {
@@ -159,7 +168,14 @@ std::optional<HelpFile> HelpFile::Parse(const QString& text, QString* error) {
             }
             return fail(LineError(lineNumber, QStringLiteral("ページの外に本文があります。")));
         }
-        help.pages_.back().html += line + u'\n';
+        QString& html = help.pages_.back().html;
+        // Japanese has no blanks between words: a line break next to a
+        // Japanese character is dropped instead of becoming a blank.
+        if (html.endsWith(u'\n') && html.size() >= 2 &&
+            (IsWide(html.at(html.size() - 2)) || (!line.isEmpty() && IsWide(line.front())))) {
+            html.chop(1);
+        }
+        html += line + u'\n';
     }
     if (!signed_) {
         return fail(QStringLiteral("カルモアのヘルプ ファイルではありません。"));
@@ -206,7 +222,8 @@ QString HelpFile::IndexDocument() const {
             body += QStringLiteral("<h2>%1</h2><p>").arg(row);
         }
         const HelpPage* page = Page(entry.pageId);
-        body += QStringLiteral("<a href=\"help:%1\">%2</a>　<span style=\"color:#777777\">（%3）</span><br>")
+        body += QStringLiteral(
+                    "<a href=\"help:%1\">%2</a>　<span style=\"color:#777777\">（%3）</span><br>")
                     .arg(entry.pageId, entry.word.toHtmlEscaped(),
                          page != nullptr ? page->title.toHtmlEscaped() : QString());
     }

@@ -11,7 +11,9 @@
 //   @@index <reading> <word>    an index entry for the current page: the
 //                               reading in kana (it orders the index), then
 //                               the word as shown (the rest of the line)
-//   anything else               HTML of the current page
+//   anything else               HTML of the current page; a line break
+//                               next to a Japanese character is dropped,
+//                               so that it does not show as a blank
 // A page links to another with <a href="help:<id>">. The page "contents" is
 // the contents page; "index" is the index, built from the entries, and is
 // not a page of the file.

@@ -43,9 +43,8 @@ QString ToolName(std::string_view name) {
 }  // namespace
 
 SysInfo::Environment SysInfo::SystemEnvironment() {
-    return Environment{ConfigFile(), qEnvironmentVariable("PATH"), [](const QString& program) {
-                           return QProcess::startDetached(program, {});
-                       }};
+    return Environment{ConfigFile(), qEnvironmentVariable("PATH"),
+                       [](const QString& program) { return QProcess::startDetached(program, {}); }};
 }
 
 SysInfo::SysInfo(Environment environment) : environment_(std::move(environment)) {}
@@ -69,7 +68,8 @@ bool SysInfo::GetKeyValue(KeyRoot KeyRoot, const QString& KeyName, const QString
             continue;
         }
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            inKey = line.mid(1, line.size() - 2).trimmed().compare(KeyName, Qt::CaseInsensitive) == 0;
+            inKey =
+                line.mid(1, line.size() - 2).trimmed().compare(KeyName, Qt::CaseInsensitive) == 0;
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');

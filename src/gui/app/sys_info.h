@@ -48,8 +48,8 @@ public:
     // System information tools of the common Linux desktops, in the order
     // they are tried.
     static constexpr std::array<std::string_view, 6> kKnownTools{
-        "hardinfo",          "gnome-system-monitor", "plasma-systemmonitor",
-        "ksysguard",         "xfce4-taskmanager",    "lshw-gtk"};
+        "hardinfo",  "gnome-system-monitor", "plasma-systemmonitor",
+        "ksysguard", "xfce4-taskmanager",    "lshw-gtk"};
 
     // The real file, $PATH and QProcess::startDetached.
     static Environment SystemEnvironment();

@@ -32,8 +32,8 @@ QString Fixed2(float value) {
 }  // namespace
 
 Goukei_Hyouji_Form::Goukei_Hyouji_Form(AppContext& context)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       context_(context) {
     setObjectName("Goukei_Hyouji_Form");
     setWindowTitle(QStringLiteral("負荷合計"));

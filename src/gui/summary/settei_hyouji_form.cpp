@@ -31,8 +31,8 @@ constexpr Column kColumns[] = {
 }  // namespace
 
 Settei_Hyouji_Form::Settei_Hyouji_Form(AppContext& context)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       context_(context) {
     setObjectName("Settei_Hyouji_Form");
     setWindowTitle(QStringLiteral("現在の設定条件"));

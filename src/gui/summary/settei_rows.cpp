@@ -29,8 +29,8 @@ const QString kRate = QStringLiteral(" (㎡/h)/h");
 const QString kPerArea = QStringLiteral("人/㎡");
 
 SetteiRow Occupants(const model::RoomModel& room, const refdb::ReferenceData* refs) {
-    SetteiRow row{QStringLiteral("人体熱量"), ConditionTexts::JintaiTabCaption(room.Tatemono_Syurui),
-                  QString(), QString()};
+    SetteiRow row{QStringLiteral("人体熱量"),
+                  ConditionTexts::JintaiTabCaption(room.Tatemono_Syurui), QString(), QString()};
     if (room.Tatemono_Syurui != kJitusuuNyuuryoku) {
         if (refs != nullptr) {
             std::string heya;
@@ -59,9 +59,9 @@ SetteiRow Lighting(const model::RoomModel& room, const refdb::ReferenceData* ref
         // input); mixing is a lamp-input setting and is not shown here.
         row.setting = QStringLiteral("自動適合");
         if (refs != nullptr) {
-            row.value =
-                QString::number(refs->Syoudo_Kaesi(calc::OccupantColumn(room), room.Situnai_Syurui)) +
-                kLx;
+            row.value = QString::number(
+                            refs->Syoudo_Kaesi(calc::OccupantColumn(room), room.Situnai_Syurui)) +
+                        kLx;
         }
         return row;
     }

@@ -25,6 +25,7 @@
 #include "plan/main_form.h"
 #include "project/project_commands.h"
 #include "summary/goukei_hyouji_form.h"
+#include "summary/settei_hyouji_form.h"
 #include "summary/tool_window.h"
 
 using namespace karumoa;
@@ -106,8 +107,10 @@ int main(int argc, char** argv) {
     ok &= Shoot(folder, QStringLiteral("6-save-question"));
     box.close();
 
-    // The two tool windows over a room, the load total enlarged to its list.
+    // The two tool windows over a room, enlarged to their limits.
     OpenRoom(context, prompts, "attributes-blinds.kmd");
+    ToolWindow::SetOuterSize(context.forms().setteiHyouji(), 5208, 1800);
+    ToolWindow::Place(context.forms().setteiHyouji(), 7500, 14000);
     ToolWindow::SetOuterSize(context.forms().goukeiHyouji(), 3000, 1800);
     ToolWindow::Place(context.forms().goukeiHyouji(), 3000, 14000);
     ok &= Shoot(folder, QStringLiteral("7-tool-windows"));

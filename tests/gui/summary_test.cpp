@@ -21,6 +21,7 @@
 #include "calc/load_totals.h"
 #include "gui_test_support.h"
 #include "plan/main_form.h"
+#include "project/project_commands.h"
 #include "refdb/reference_data.h"
 #include "summary/goukei_hyouji_form.h"
 #include "summary/goukei_menu.h"
@@ -455,6 +456,20 @@ private Q_SLOTS:
         settei.resize(ToPixels(3000), ToPixels(900));
         QCOMPARE(settei.size(), QSize(ToPixels(3000), ToPixels(900)));
         QCOMPARE(settei.ListView1()->geometry(), settei.rect());
+    }
+
+    void openingARoomShowsItsConditionsAndLoads() {
+        program_->prompts.ChooseNextFile(
+            QStringLiteral(KARUMOA_TEST_DATA_DIR "/rooms/attributes-blinds.kmd"));
+        frame().commands().project().File_Open();
+        QCOMPARE(room().Basyo, std::uint8_t{9});
+        // The summary was first shown for the empty room; the file's city
+        // replaces it.
+        QCOMPARE(forms().setteiHyouji().ListView1()->topLevelItem(0)->text(1),
+                 QStringLiteral("新潟"));
+        QCOMPARE(forms().goukeiHyouji().Panel1Text(),
+                 QString::fromStdString(text::FormatFixed(calc::StoredTotals(room()).Sum(), 2)) +
+                     QStringLiteral("kcal/h"));
     }
 
     // --- Placement by New room.

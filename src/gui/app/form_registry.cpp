@@ -177,6 +177,13 @@ void FormRegistry::RefreshResultWindows() {
     if (!mdiForm().IsEnabled(FrameItem::Mnu_Fuka_Goukei)) {
         goukeiHyouji().List_Hyouji();
     }
+    // A room read from a file brings its own conditions after the settings
+    // summary was shown for the empty room; the rebuild that follows the
+    // read keeps it from showing the empty room's (it does nothing while
+    // hidden).
+    if (auto* settei = static_cast<Settei_Hyouji_Form*>(IfLoaded(FormId::Settei_Hyouji_Form))) {
+        settei->List_Hyouji();
+    }
 }
 
 void FormRegistry::FitStructuralReport() {

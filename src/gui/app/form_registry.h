@@ -98,7 +98,8 @@ public:
     void PlaceToolWindows();
     // End of every plan rebuild: Situnai_Keisan_Form.Jintai_Keisan,
     // Kouzou_Keisan_Form.Saihyouji, and Goukei_Hyouji_Form.List_Hyouji
-    // while the frame's Mnu_Fuka_Goukei is disabled (the window is open).
+    // while the frame's Mnu_Fuka_Goukei is disabled (the window is open),
+    // then Settei_Hyouji_Form.List_Hyouji when it is loaded.
     void RefreshResultWindows();
     // Cascade: Kouzou_Keisan_Form.Eria_Tyousei before the windows move.
     void FitStructuralReport();

@@ -3,6 +3,8 @@
 // the way the plan window and Exit close.
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -10,6 +12,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/frame_commands.h"
@@ -197,24 +200,38 @@ private Q_SLOTS:
     void dialogCommandsSetTheMode_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("mode");
-        QTest::newRow("wall menu") << "Mnu_Kabe" << 0;
-        QTest::newRow("wall button") << "Toolbar1_Button5" << 0;
-        QTest::newRow("roof") << "Mnu_Yane" << 1;
-        QTest::newRow("floor") << "Mnu_Yuka" << 2;
-        QTest::newRow("ventilation") << "Mnu_Kanki" << 10;
-        QTest::newRow("outdoor keeps it") << "Mnu_Gaiki" << 7;
-        QTest::newRow("occupants keep it") << "Mnu_Jintai" << 7;
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("wall menu") << "Mnu_Kabe" << 0 << "壁負荷設定";
+        QTest::newRow("wall button") << "Toolbar1_Button5" << 0 << "壁負荷設定";
+        QTest::newRow("roof") << "Mnu_Yane" << 1 << "屋根負荷設定";
+        QTest::newRow("floor") << "Mnu_Yuka" << 2 << "床負荷設定";
+        QTest::newRow("ventilation") << "Mnu_Kanki" << 10 << "";
+        QTest::newRow("outdoor keeps it") << "Mnu_Gaiki" << 7 << "";
+        QTest::newRow("occupants keep it") << "Mnu_Jintai" << 7 << "";
     }
     void dialogCommandsSetTheMode() {
         QFETCH(QString, item);
         QFETCH(int, mode);
+        QFETCH(QString, dialog);
         frame().commands().Sinki_Ryouiki();
         for (QAction* a : frame().findChildren<QAction*>()) {
             a->setEnabled(true);
         }
         Module1::Settei_Mode = 7;
+        // A dialog the command opens modally is closed again from inside.
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                shown = modal->windowTitle();
+                modal->reject();
+            }
+        });
+        closer.start(0);
         frame().findChild<QAction*>(item)->trigger();
+        closer.stop();
         QCOMPARE(int(Module1::Settei_Mode), mode);
+        QCOMPARE(shown, dialog);
         QCOMPARE(program_->prompts.messages.size(), std::size_t{0});
     }
 

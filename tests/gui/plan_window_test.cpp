@@ -15,6 +15,7 @@
 #include "gui_test_support.h"
 #include "plan/main_form.h"
 #include "plan/plan_widgets.h"
+#include "plan/popup_form.h"
 
 using namespace karumoa;
 using namespace karumoa::gui;
@@ -285,6 +286,8 @@ private Q_SLOTS:
                 [&](int slot, Qt::MouseButton) { windowSlot = slot; });
         connect(&plan(), &Main_Form::yaneMadoButtonPressed, this,
                 [&](Qt::MouseButton) { ++skylight; });
+        // The context menus are opened by PopUp_Form; none is run here.
+        program_->forms().popUpForm().SetMenuRunner([](QMenu*) {});
         QTest::mouseClick(plan().Kabe_Button(2), Qt::RightButton);
         QTest::mouseClick(plan().Mado_Button(1), Qt::LeftButton);
         QTest::mouseClick(plan().Yane_Mado_Button(), Qt::RightButton);

@@ -7,7 +7,10 @@
 #include "app/mdi_form1.h"
 #include "app/splash_form.h"
 #include "app/window_order.h"
+#include "envelope/kabe_form.h"
+#include "plan/mado_form.h"
 #include "plan/main_form.h"
+#include "plan/popup_form.h"
 #include "summary/goukei_hyouji_form.h"
 #include "summary/settei_hyouji_form.h"
 #include "summary/tool_window.h"
@@ -60,6 +63,12 @@ QWidget* FormRegistry::Create(FormId id) {
             form->Form_Load();
             return form;
         }
+        case FormId::Kabe_Form:
+            return new Kabe_Form(context_, &mdiForm());
+        case FormId::Mado_Form:
+            return new Mado_Form(context_, &mdiForm());
+        case FormId::PopUp_Form:
+            return new PopUp_Form(context_);
         default:
             // Windows of later parts of the program are created here.
             return nullptr;
@@ -143,6 +152,18 @@ Settei_Hyouji_Form& FormRegistry::setteiHyouji() {
 
 Goukei_Hyouji_Form& FormRegistry::goukeiHyouji() {
     return *static_cast<Goukei_Hyouji_Form*>(Load(FormId::Goukei_Hyouji_Form));
+}
+
+Kabe_Form& FormRegistry::kabeForm() {
+    return *static_cast<Kabe_Form*>(Load(FormId::Kabe_Form));
+}
+
+Mado_Form& FormRegistry::madoForm() {
+    return *static_cast<Mado_Form*>(Load(FormId::Mado_Form));
+}
+
+PopUp_Form& FormRegistry::popUpForm() {
+    return *static_cast<PopUp_Form*>(Load(FormId::PopUp_Form));
 }
 
 void FormRegistry::LoadResultWindows() {

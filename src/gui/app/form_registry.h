@@ -17,8 +17,11 @@
 namespace karumoa::gui {
 
 class AppContext;
+class Kabe_Form;
 class MDIForm1;
 class Main_Form;
+class Mado_Form;
+class PopUp_Form;
 class frmSplash;
 class Settei_Hyouji_Form;
 class Goukei_Hyouji_Form;
@@ -81,6 +84,9 @@ public:
     frmSplash& splash();
     Settei_Hyouji_Form& setteiHyouji();
     Goukei_Hyouji_Form& goukeiHyouji();
+    Kabe_Form& kabeForm();
+    Mado_Form& madoForm();
+    PopUp_Form& popUpForm();
 
     // --- Room-wide steps, each naming the windows it reaches in order.
     // Windows of later parts of the program join these steps here.

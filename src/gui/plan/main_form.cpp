@@ -18,7 +18,9 @@
 #include "app/twips.h"
 #include "model/codes.h"
 #include "model/room_model.h"
+#include "plan/plan_deletions.h"
 #include "plan/plan_widgets.h"
+#include "plan/popup_form.h"
 #include "plan/recalculation.h"
 #include "project/project_commands.h"
 
@@ -83,7 +85,8 @@ constexpr LegendEntry kLegend[] = {
 
 }  // namespace
 
-Main_Form::Main_Form(AppContext& context) : context_(context) {
+Main_Form::Main_Form(AppContext& context)
+    : context_(context), deletions_(std::make_unique<PlanDeletions>(context, *this)) {
     setObjectName("Main_Form");
     setWindowTitle(QStringLiteral("作業デスク"));
 
@@ -143,9 +146,47 @@ Main_Form::Main_Form(AppContext& context) : context_(context) {
     }
 
     resize(sizeHint());
+
+    // Right-clicks open the context menus of PopUp_Form.
+    connect(this, &Main_Form::kabeButtonPressed, this, [this](int slot, Qt::MouseButton button) {
+        context_.forms().popUpForm().Kabe_Button_MouseDown(slot, button);
+    });
+    connect(this, &Main_Form::madoButtonPressed, this, [this](int slot, Qt::MouseButton button) {
+        context_.forms().popUpForm().Mado_Button_MouseDown(slot, button);
+    });
+    connect(this, &Main_Form::yaneMadoButtonPressed, this, [this](Qt::MouseButton button) {
+        context_.forms().popUpForm().Yane_Mado_Button_MouseDown(button);
+    });
+    connect(this, &Main_Form::workAreaPressed, this, [this](Qt::MouseButton button, QPointF twips) {
+        context_.forms().popUpForm().Sagyou_Eria_MouseDown(button, twips);
+    });
 }
 
 Main_Form::~Main_Form() = default;
+
+void Main_Form::Kabe_Sakujyo() {
+    deletions_->Kabe_Sakujyo();
+}
+
+void Main_Form::Mado_Sakujyo() {
+    deletions_->Mado_Sakujyo();
+}
+
+void Main_Form::Yane_Sakujyo() {
+    deletions_->Yane_Sakujyo();
+}
+
+void Main_Form::Yuka_Sakujyo() {
+    deletions_->Yuka_Sakujyo();
+}
+
+void Main_Form::Yanemado_Sakujyo() {
+    deletions_->Yanemado_Sakujyo();
+}
+
+void Main_Form::Yane_Sakujyo_Kettei() {
+    deletions_->Yane_Sakujyo_Kettei();
+}
 
 QSize Main_Form::sizeHint() const {
     return QSize(ToPixels(plan::kInitialInnerWidth), ToPixels(plan::kInitialInnerHeight));

@@ -12,6 +12,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "plan/plan_layout.h"
@@ -28,6 +29,7 @@ struct RoomModel;
 namespace karumoa::gui {
 
 class AppContext;
+class PlanDeletions;
 
 namespace plan {
 class OverheadShape;
@@ -64,6 +66,14 @@ public:
 
     // Empties the five element lists (the last unload step).
     void ReleaseRoom();
+
+    // --- Deletions, each after asking (PlanDeletions).
+    void Kabe_Sakujyo();
+    void Mado_Sakujyo();
+    void Yane_Sakujyo();
+    void Yuka_Sakujyo();
+    void Yanemado_Sakujyo();
+    void Yane_Sakujyo_Kettei();
 
     // --- Controls, for the context menus, dialogs and tests.
     QPushButton* Kabe_Button(int i) const { return kabeButtons_[static_cast<std::size_t>(i)]; }
@@ -108,6 +118,7 @@ private:
     void Yane_Mado_Hyouji(const plan::OverheadView& view);
 
     AppContext& context_;
+    std::unique_ptr<PlanDeletions> deletions_;
     plan::WorkArea* sagyouEria_ = nullptr;
     std::array<QPushButton*, 4> kabeButtons_{};
     std::array<QPushButton*, 4> madoButtons_{};

@@ -1,0 +1,149 @@
+#include "plan/plan_deletions.h"
+
+#include <QAction>
+
+#include "app/app_context.h"
+#include "app/form_registry.h"
+#include "app/frame_items.h"
+#include "app/mdi_form1.h"
+#include "app/prompts.h"
+#include "model/room_model.h"
+#include "plan/main_form.h"
+#include "plan/popup_form.h"
+
+namespace karumoa::gui {
+namespace {
+
+const QString kTitle = QStringLiteral("確認");
+
+}  // namespace
+
+PlanDeletions::PlanDeletions(AppContext& context, Main_Form& plan)
+    : context_(context), plan_(plan) {}
+
+bool PlanDeletions::ValidWall() const {
+    const model::RoomModel& room = context_.room();
+    return room.Kabe_Bangou >= 1 && room.Kabe_Bangou <= room.Kabe.Count() &&
+           room.Kabe_Bangou <= room.Mado.Count();
+}
+
+void PlanDeletions::EnableSkylightCommand() {
+    if (auto* popUp = static_cast<PopUp_Form*>(context_.forms().IfLoaded(FormId::PopUp_Form))) {
+        popUp->Item(QStringLiteral("Mnu_Yane_Mado"))->setEnabled(true);
+    }
+}
+
+void PlanDeletions::Kabe_Sakujyo() {
+    model::RoomModel& room = context_.room();
+    if (!ValidWall()) {
+        return;
+    }
+    const int p = room.Kabe_Bangou;
+    const QString name = plan_.Houi_Caption(room.Kabe.Item(p)->Houi);
+    if (context_.prompts().Message(name + QStringLiteral("の壁を削除しますか？ "), kTitle,
+                                   PromptIcon::Question,
+                                   PromptButtons::YesNo) != PromptAnswer::Yes) {
+        return;
+    }
+    if (!room.Yane.empty() || !room.Yuka.empty()) {
+        // A roof and a floor need four walls.
+        if (context_.prompts().Message(QStringLiteral("設定済みの屋根や床も削除されます"), kTitle,
+                                       PromptIcon::Warning,
+                                       PromptButtons::OkCancel) == PromptAnswer::Ok) {
+            room.Kabe.Remove(p);
+            room.Mado.Remove(p);
+            Yane_Sakujyo_Kettei();
+            if (!room.Yuka.empty()) {
+                room.Yuka.Remove(1);
+                context_.forms().mdiForm().SetEnabled(FrameItem::Mnu_Yuka, true);
+            }
+            plan_.Kabe_Seisaku();
+        }
+    } else {
+        room.Kabe.Remove(p);
+        room.Mado.Remove(p);
+        plan_.Kabe_Seisaku();
+    }
+    // Also after a cancelled second question: the answer Yes counts.
+    room.Hozon_Flag = true;
+}
+
+void PlanDeletions::Mado_Sakujyo() {
+    model::RoomModel& room = context_.room();
+    if (!ValidWall()) {
+        return;
+    }
+    const int p = room.Kabe_Bangou;
+    const std::int16_t houi = room.Kabe.Item(p)->Houi;
+    if (context_.prompts().Message(
+            plan_.Houi_Caption(houi) + QStringLiteral("の窓を削除しますか？ "), kTitle,
+            PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
+        return;
+    }
+    // The set stays in its place, emptied (and without blinds).
+    room.Mado.Item(p)->SetData({0, 0}, {0, 0}, {0, 0}, false, 0.0f, houi);
+    plan_.Kabe_Seisaku();
+    room.Hozon_Flag = true;
+}
+
+void PlanDeletions::Yane_Sakujyo() {
+    model::RoomModel& room = context_.room();
+    if (room.Yane.empty()) {
+        return;
+    }
+    if (context_.prompts().Message(QStringLiteral("屋根を削除しますか？ "), kTitle,
+                                   PromptIcon::Question,
+                                   PromptButtons::YesNo) != PromptAnswer::Yes) {
+        return;
+    }
+    Yane_Sakujyo_Kettei();
+    room.Hozon_Flag = true;
+}
+
+void PlanDeletions::Yane_Sakujyo_Kettei() {
+    model::RoomModel& room = context_.room();
+    if (room.Yane.empty()) {
+        return;
+    }
+    room.Yane.Remove(1);
+    context_.forms().mdiForm().SetEnabled(FrameItem::Mnu_Yane, true);
+    // No skylight without its roof.
+    if (!room.Yane_Mado.empty()) {
+        room.Yane_Mado.Remove(1);
+    }
+    EnableSkylightCommand();
+    plan_.Kabe_Seisaku();
+}
+
+void PlanDeletions::Yuka_Sakujyo() {
+    model::RoomModel& room = context_.room();
+    if (room.Yuka.empty()) {
+        return;
+    }
+    if (context_.prompts().Message(QStringLiteral("床を削除しますか？ "), kTitle,
+                                   PromptIcon::Question,
+                                   PromptButtons::YesNo) == PromptAnswer::Yes) {
+        room.Yuka.Remove(1);
+        context_.forms().mdiForm().SetEnabled(FrameItem::Mnu_Yuka, true);
+        room.Hozon_Flag = true;
+    }
+    plan_.Kabe_Seisaku();
+}
+
+void PlanDeletions::Yanemado_Sakujyo() {
+    model::RoomModel& room = context_.room();
+    if (room.Yane_Mado.empty()) {
+        return;
+    }
+    if (context_.prompts().Message(QStringLiteral("屋根の窓を削除しますか？"), kTitle,
+                                   PromptIcon::Warning,
+                                   PromptButtons::YesNo) != PromptAnswer::Yes) {
+        return;
+    }
+    room.Yane_Mado.Remove(1);
+    EnableSkylightCommand();
+    plan_.Kabe_Seisaku();
+    room.Hozon_Flag = true;
+}
+
+}  // namespace karumoa::gui

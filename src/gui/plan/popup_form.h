@@ -1,0 +1,75 @@
+#pragma once
+
+// The holder of the plan's context menus. The window itself is never
+// shown; the plan window opens its menus at the mouse pointer when an
+// element is right-clicked, after setting their check marks and enabled
+// flags from the room. The commands act on the wall Kabe_Bangou, or on the
+// one roof, floor or skylight.
+
+#include <QPointF>
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace karumoa::gui {
+
+class AppContext;
+class Main_Form;
+
+class PopUp_Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit PopUp_Form(AppContext& context, QWidget* parent = nullptr);
+    ~PopUp_Form() override;
+
+    // --- Mouse buttons pressed on the plan: only the right button opens a
+    // menu; every press gives the work area the focus.
+    void Kabe_Button_MouseDown(int slot, Qt::MouseButton button);
+    void Mado_Button_MouseDown(int slot, Qt::MouseButton button);
+    void Yane_Mado_Button_MouseDown(Qt::MouseButton button);
+    // At `twips` of the work area: only inside the overhead view.
+    void Sagyou_Eria_MouseDown(Qt::MouseButton button, QPointF twips);
+
+    // Checks the attribute item of wall n's attribute and clears the others
+    // (an attribute outside 0..3 changes no mark).
+    void Zokusei_Set(int n);
+    void Kabe_Zokusei_Kousin(int zokusei);
+    void Yane_Zokusei_Kousin(int zokusei);
+    void Yuka_Zokusei_Check(int zokusei);
+
+    // The load total window's menu: "合計のみ表示".
+    void Mnu_Goukei_Nomi_Click();
+
+    // How a menu is opened: by default at the mouse pointer, returning when
+    // it closes (and its command has run). Tests replace it.
+    using MenuRunner = std::function<void(QMenu*)>;
+    void SetMenuRunner(MenuRunner runner) { runner_ = std::move(runner); }
+    void OpenMenu(QMenu* menu);
+
+    // --- The menus and their items, by object name.
+    QMenu* Mnu_Kabe() const { return mnuKabe_; }
+    QMenu* Mnu_Mado() const { return mnuMado_; }
+    QMenu* Mnu_Jyouge() const { return mnuJyouge_; }
+    QMenu* Mnu_Yanemado() const { return mnuYanemado_; }
+    QMenu* Mnu_Goukei() const { return mnuGoukei_; }
+    // The item (or a submenu's item) named `name`, or null.
+    QAction* Item(const QString& name) const;
+
+private:
+    void BuildMenus();
+    Main_Form* Plan() const;
+    void Rebuild();
+    bool ValidWall() const;
+
+    AppContext& context_;
+    MenuRunner runner_;
+    QMenu* mnuKabe_ = nullptr;
+    QMenu* mnuMado_ = nullptr;
+    QMenu* mnuJyouge_ = nullptr;
+    QMenu* mnuYanemado_ = nullptr;
+    QMenu* mnuGoukei_ = nullptr;
+};
+
+}  // namespace karumoa::gui

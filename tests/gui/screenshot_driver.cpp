@@ -7,9 +7,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <cstdio>
 
@@ -22,7 +27,10 @@
 #include "app/prompts.h"
 #include "app/scripted_prompts.h"
 #include "app/splash_form.h"
+#include "envelope/kabe_form.h"
+#include "plan/mado_form.h"
 #include "plan/main_form.h"
+#include "plan/popup_form.h"
 #include "project/project_commands.h"
 #include "summary/goukei_hyouji_form.h"
 #include "summary/settei_hyouji_form.h"
@@ -59,6 +67,71 @@ void OpenRoom(AppContext& context, ScriptedPrompts& prompts, const char* file) {
         sub->move(10, 10);
         sub->resize(900, 420);
     }
+}
+
+// The construction dialog in its three modes, the window dialog for a
+// wall and for the skylight, and two context menus, over a room with four
+// walls, roof, floor and skylight. The dialogs are shown without their
+// modal loop, so that the driver can photograph them.
+bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& folder) {
+    bool ok = true;
+    // The second wall of a room: it starts from the first wall's layers.
+    OpenRoom(context, prompts, "one-wall.kmd");
+    Kabe_Form& kabe = context.forms().kabeForm();
+    Module1::Settei_Mode = 0;
+    kabe.show();
+    kabe.move(40, 60);
+    kabe.Sentaku_Tab()->setCurrentIndex(8);
+    ok &= Shoot(folder, QStringLiteral("12-wall-dialog"));
+    kabe.hide();
+
+    OpenRoom(context, prompts, "attributes-blinds.kmd");
+    model::RoomModel& room = context.room();
+    // Closing the last room unloaded the dialog: this is a new one.
+    Kabe_Form& roofDialog = context.forms().kabeForm();
+    for (const auto& [mode, name] : {std::pair{1, "13-roof-dialog"}, std::pair{2, "14-floor-dialog"}}) {
+        Module1::Settei_Mode = static_cast<std::uint8_t>(mode);
+        roofDialog.show();
+        roofDialog.move(40, 60);
+        ok &= Shoot(folder, QString::fromLatin1(name));
+        roofDialog.hide();
+    }
+
+    Mado_Form& mado = context.forms().madoForm();
+    Module1::Settei_Mode = 0;
+    room.Kabe_Bangou = 2;
+    mado.show();
+    mado.move(40, 60);
+    mado.HScroll1()->setValue(1800);
+    mado.VScroll1()->setValue(1200);
+    mado.Kazu_Edit()->setText(QStringLiteral("2"));
+    mado.Tuika_Button_Click();
+    mado.HScroll1()->setValue(900);
+    mado.Tuika_Button_Click();
+    ok &= Shoot(folder, QStringLiteral("15-window-dialog"));
+    mado.hide();
+    Module1::Settei_Mode = 1;
+    mado.show();
+    mado.move(40, 60);
+    ok &= Shoot(folder, QStringLiteral("16-skylight-dialog"));
+    mado.hide();
+
+    PopUp_Form& popUp = context.forms().popUpForm();
+    Main_Form& plan = context.forms().mainForm();
+    const QPoint at = plan.Kabe_Button(0)->mapToGlobal(QPoint(20, 10));
+    popUp.SetMenuRunner([&](QMenu* menu) { menu->popup(at); });
+    popUp.Kabe_Button_MouseDown(0, Qt::RightButton);
+    popUp.Mnu_Kabe()->setActiveAction(popUp.Item(QStringLiteral("Mnu_Zokuse")));
+    popUp.Item(QStringLiteral("Mnu_Zokuse"))->menu()->popup(at + QPoint(popUp.Mnu_Kabe()->width(), 20));
+    ok &= Shoot(folder, QStringLiteral("17-wall-menu"));
+    popUp.Item(QStringLiteral("Mnu_Zokuse"))->menu()->hide();
+    popUp.Mnu_Kabe()->hide();
+    const plan::Box& view = plan.OverheadViewLayout()->box;
+    popUp.Sagyou_Eria_MouseDown(Qt::RightButton,
+                                QPointF(view.left + view.width / 2, view.top + view.height / 2));
+    ok &= Shoot(folder, QStringLiteral("18-roof-floor-menu"));
+    popUp.Mnu_Jyouge()->hide();
+    return ok;
 }
 
 }  // namespace
@@ -128,6 +201,8 @@ int main(int argc, char** argv) {
     help.ShowPage(QStringLiteral("index"));
     ok &= Shoot(folder, QStringLiteral("11-help-index"));
     help.close();
+
+    ok &= ShootDialogs(context, prompts, folder);
 
     frame.commands().CloseRoom(false);
     return ok ? 0 : 1;

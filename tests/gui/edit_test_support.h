@@ -5,6 +5,7 @@
 // shown without their modal loop, a user's typing and choices, and the
 // rules every room keeps.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>

@@ -146,8 +146,9 @@ class EditPropertyTest : public QObject {
         const int pick = Pick(0, 2);
         popUp().SetMenuRunner([this, pick](QMenu*) {
             if (pick < 2) {
-                popUp().Item(pick == 0 ? QStringLiteral("Mnu_Braindo_Ari")
-                                       : QStringLiteral("Mnu_Braindo_Nasi"))
+                popUp()
+                    .Item(pick == 0 ? QStringLiteral("Mnu_Braindo_Ari")
+                                    : QStringLiteral("Mnu_Braindo_Nasi"))
                     ->trigger();
             } else {
                 program_->prompts.AnswerNext(YesNo());
@@ -255,8 +256,8 @@ class EditPropertyTest : public QObject {
             frame().IsEnabled(FrameItem::Mnu_Yuka) != (four && r.Yuka.empty())) {
             return QStringLiteral("frame commands disagree with the room");
         }
-        if (QApplication::activeModalWidget() != nullptr || program_->forms().kabeForm().isVisible() ||
-            program_->forms().madoForm().isVisible()) {
+        if (QApplication::activeModalWidget() != nullptr ||
+            program_->forms().kabeForm().isVisible() || program_->forms().madoForm().isVisible()) {
             return QStringLiteral("a dialog stayed open");
         }
         // Whatever the dialogs built, the program can read it back.

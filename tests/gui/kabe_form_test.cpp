@@ -304,14 +304,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("tate");
         const QString haba = QStringLiteral("単位はmmです、正しい幅を入力して下さい");
         const QString takasa = QStringLiteral("単位はmmです、正しい高さを入力して下さい");
-        QTest::newRow("1000") << "1000" << "1000" << QStringList{} << 1000 << 1000;
-        QTest::newRow("100000") << "100000" << "100000" << QStringList{} << 100000 << 100000;
-        QTest::newRow("width 999") << "999" << "2400" << QStringList{haba} << 0 << 0;
-        QTest::newRow("width 100001") << "100001" << "2400" << QStringList{haba} << 0 << 0;
-        QTest::newRow("height 999") << "3000" << "999" << QStringList{takasa} << 0 << 0;
-        QTest::newRow("height 100001") << "3000" << "100001" << QStringList{takasa} << 0 << 0;
-        QTest::newRow("both empty") << "" << "" << QStringList{takasa, haba} << 0 << 0;
-        QTest::newRow("full-width") << "３０００" << "２４００" << QStringList{} << 3000 << 2400;
+        QTest::newRow("1000") << "1000"
+                              << "1000" << QStringList{} << 1000 << 1000;
+        QTest::newRow("100000") << "100000"
+                                << "100000" << QStringList{} << 100000 << 100000;
+        QTest::newRow("width 999") << "999"
+                                   << "2400" << QStringList{haba} << 0 << 0;
+        QTest::newRow("width 100001") << "100001"
+                                      << "2400" << QStringList{haba} << 0 << 0;
+        QTest::newRow("height 999") << "3000"
+                                    << "999" << QStringList{takasa} << 0 << 0;
+        QTest::newRow("height 100001") << "3000"
+                                       << "100001" << QStringList{takasa} << 0 << 0;
+        QTest::newRow("both empty") << ""
+                                    << "" << QStringList{takasa, haba} << 0 << 0;
+        QTest::newRow("full-width") << "３０００"
+                                    << "２４００" << QStringList{} << 3000 << 2400;
     }
     void dimensionLimits() {
         QFETCH(QString, width);
@@ -336,8 +344,8 @@ private Q_SLOTS:
         QCOMPARE(room().Kabe.Count(), 0);
         QVERIFY(!room().Hozon_Flag);
         QVERIFY(kabe.isVisible());
-        QLineEdit* wrong = messages.last().contains(QStringLiteral("幅")) ? kabe.Haba_Edit()
-                                                                           : kabe.Takasa_Edit();
+        QLineEdit* wrong =
+            messages.last().contains(QStringLiteral("幅")) ? kabe.Haba_Edit() : kabe.Takasa_Edit();
         QCOMPARE(wrong->text(), QString());
         QCOMPARE(kabe.focusWidget(), wrong);
     }
@@ -382,8 +390,8 @@ private Q_SLOTS:
         QCOMPARE(wall.Tate, 2700);
         QCOMPARE(wall.Houi, std::int16_t{1});
         QCOMPARE(wall.Zokusei, std::int16_t{0});
-        QCOMPARE(wall.Zai_Kaesi(), (model::Kabe_Data::Zai_Array{"", "普通コンクリート",
-                                                                "せっこうボード", ""}));
+        QCOMPARE(wall.Zai_Kaesi(),
+                 (model::Kabe_Data::Zai_Array{"", "普通コンクリート", "せっこうボード", ""}));
         QCOMPARE(wall.Netu_Kaesi(), (model::Kabe_Data::Netu_Array{0, 1.4f, 0.19f, 0}));
         QCOMPARE(wall.Zen_Atusa(), 162);
         QCOMPARE(room().Mado.Count(), 1);

@@ -133,7 +133,8 @@ private Q_SLOTS:
         QCOMPARE(mado.VScroll1()->maximum(), 5000);
         QCOMPARE(mado.VScroll1()->pageStep(), 500);
         mado.VScroll1()->setValue(2600);
-        QCOMPARE(test::MessageTexts(prompts()), QStringList{QStringLiteral("壁の縦寸法を超えています")});
+        QCOMPARE(test::MessageTexts(prompts()),
+                 QStringList{QStringLiteral("壁の縦寸法を超えています")});
         QCOMPARE(mado.VScroll1()->value(), 2100);
         mado.HScroll1()->setValue(7000);
         QCOMPARE(prompts().messages.size(), std::size_t{2});
@@ -185,7 +186,8 @@ private Q_SLOTS:
         test::ShowMado(*program_, 0, 2);
         QCOMPARE(prompts().messages.size(), std::size_t{0});
         QTest::mouseClick(mado.Tuika_Button(), Qt::LeftButton);
-        QCOMPARE(test::MessageTexts(prompts()), QStringList{QStringLiteral("壁の横寸法を超えています")});
+        QCOMPARE(test::MessageTexts(prompts()),
+                 QStringList{QStringLiteral("壁の横寸法を超えています")});
         QCOMPARE(mado.HScroll1()->value(), 1000);
         QCOMPARE(mado.Mado_Bangou(), 1);
     }
@@ -202,7 +204,8 @@ private Q_SLOTS:
         mado.HScroll1()->setValue(1800);
         test::Type(mado.Kazu_Edit(), typed);
         QTest::mouseClick(mado.Tuika_Button(), Qt::LeftButton);
-        QCOMPARE(test::MessageTexts(prompts()), QStringList{QStringLiteral("数量が0では追加できません")});
+        QCOMPARE(test::MessageTexts(prompts()),
+                 QStringList{QStringLiteral("数量が0では追加できません")});
         QCOMPARE(mado.Mado_Bangou(), 1);
         QCOMPARE(mado.Kazu_Edit()->displayText(), QStringLiteral("1__"));
         QCOMPARE(mado.Kazu_Edit()->selectedText(), QStringLiteral("1__"));
@@ -215,7 +218,8 @@ private Q_SLOTS:
     void registeringNeedsWindows() {
         Mado_Form& mado = test::ShowMado(*program_, 0, 1);
         QTest::mouseClick(mado.Touroku_Button(), Qt::LeftButton);
-        QCOMPARE(test::MessageTexts(prompts()), QStringList{QStringLiteral("窓が追加されていません")});
+        QCOMPARE(test::MessageTexts(prompts()),
+                 QStringList{QStringLiteral("窓が追加されていません")});
         QCOMPARE(prompts().messages[0].buttons, PromptButtons::Ok);
         QVERIFY(mado.isVisible());
         QVERIFY(!room().Hozon_Flag);

@@ -36,9 +36,7 @@ class PopUpDeletionTest : public QObject {
     QString choose_;
 
     bool On(const char* item) { return popUp().Item(QString::fromLatin1(item))->isEnabled(); }
-    bool Checked(const char* item) {
-        return popUp().Item(QString::fromLatin1(item))->isChecked();
-    }
+    bool Checked(const char* item) { return popUp().Item(QString::fromLatin1(item))->isChecked(); }
     void RightClick(QWidget* w, QPoint at = QPoint()) {
         QTest::mouseClick(w, Qt::RightButton, {}, at.isNull() ? w->rect().center() : at);
     }

@@ -11,11 +11,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QScrollBar>
-#include <QTabBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
 #include <cstdio>
 
 #include "app/app_context.h"
@@ -89,7 +89,8 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
     model::RoomModel& room = context.room();
     // Closing the last room unloaded the dialog: this is a new one.
     Kabe_Form& roofDialog = context.forms().kabeForm();
-    for (const auto& [mode, name] : {std::pair{1, "13-roof-dialog"}, std::pair{2, "14-floor-dialog"}}) {
+    for (const auto& [mode, name] :
+         {std::pair{1, "13-roof-dialog"}, std::pair{2, "14-floor-dialog"}}) {
         Module1::Settei_Mode = static_cast<std::uint8_t>(mode);
         roofDialog.show();
         roofDialog.move(40, 60);
@@ -122,7 +123,9 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
     popUp.SetMenuRunner([&](QMenu* menu) { menu->popup(at); });
     popUp.Kabe_Button_MouseDown(0, Qt::RightButton);
     popUp.Mnu_Kabe()->setActiveAction(popUp.Item(QStringLiteral("Mnu_Zokuse")));
-    popUp.Item(QStringLiteral("Mnu_Zokuse"))->menu()->popup(at + QPoint(popUp.Mnu_Kabe()->width(), 20));
+    popUp.Item(QStringLiteral("Mnu_Zokuse"))
+        ->menu()
+        ->popup(at + QPoint(popUp.Mnu_Kabe()->width(), 20));
     ok &= Shoot(folder, QStringLiteral("17-wall-menu"));
     popUp.Item(QStringLiteral("Mnu_Zokuse"))->menu()->hide();
     popUp.Mnu_Kabe()->hide();

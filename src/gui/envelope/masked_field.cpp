@@ -35,6 +35,9 @@ void SetFieldDigits(QLineEdit* field, double value) {
 
 void ClearField(QLineEdit* field) {
     field->setText(QString());
+    // Writing a masked field leaves the cursor behind its last position,
+    // where nothing more can be typed: the next number starts at the left.
+    field->setCursorPosition(0);
 }
 
 }  // namespace karumoa::gui

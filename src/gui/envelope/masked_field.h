@@ -25,7 +25,8 @@ QString PaddedDigits(double value, int width);
 // is the field's mask length.
 void SetFieldDigits(QLineEdit* field, double value);
 
-// Empties `field` (every position shows the prompt character).
+// Empties `field` (every position shows the prompt character), ready for
+// typing from its first position.
 void ClearField(QLineEdit* field);
 
 }  // namespace karumoa::gui

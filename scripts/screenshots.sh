@@ -2,8 +2,10 @@
 # Takes screenshots of the desktop program's main states under Xvfb
 # (start-up with the splash window, no room, a new room, a four-walled
 # room with roof, floor, skylight and windows, a diagonal room, the
-# unsaved-changes question, the two tool windows, the About window and the
-# help viewer) into a folder, default screenshots/.
+# unsaved-changes question, the two tool windows, the About window, the
+# help viewer, the construction dialog for a wall, the roof and the
+# floor, the window dialog for a wall and the skylight, the wall and the
+# roof-and-floor context menus) into a folder, default screenshots/.
 #   scripts/screenshots.sh [folder]
 # Xvfb has no window manager, so windows have no title bars.
 set -euo pipefail

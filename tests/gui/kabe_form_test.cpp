@@ -4,6 +4,7 @@
 // from the first wall's layers, and the roof and floor taking their size
 // from the plan.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTreeWidget>
@@ -417,6 +418,11 @@ private Q_SLOTS:
         QVERIFY(kabe.Kuuki_Check()->isChecked());
         QCOMPARE(kabe.Takasa_Edit()->displayText(), QStringLiteral("__2700"));
         QCOMPARE(kabe.Sou_Kazu(), 4);
+        // With the height fixed, leaving the width goes on to registering.
+        QApplication::setActiveWindow(&kabe);
+        kabe.Haba_Edit()->setFocus(Qt::TabFocusReason);
+        kabe.Kuuki_Check()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(kabe.focusWidget(), kabe.Touroku_Button());
 
         QTest::mouseClick(kabe.Crear_Button(), Qt::LeftButton);
         QCOMPARE(kabe.ListView1()->topLevelItemCount(), 0);

@@ -19,40 +19,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("確認");
 
-// The shipped tables with cells (row, column) of the conductivity table
-// replaced.
-std::optional<refdb::ReferenceData> TablesWithMaterials(
-    std::initializer_list<std::tuple<int, int, std::string>> cells) {
-    const std::optional<refdb::ReferenceData> shipped = test::ShippedReferenceData();
-    auto copy = [](const refdb::Table& t) {
-        std::vector<std::string> all;
-        for (int r = 0; r < t.RowCount(); ++r) {
-            for (int c = 0; c < t.ColumnCount(); ++c) {
-                all.push_back(t.Cell(r, c));
-            }
-        }
-        return all;
-    };
-    std::vector<std::string> dendou = copy(shipped->Dendouritu());
-    const int columns = shipped->Dendouritu().ColumnCount();
-    for (const auto& [row, column, value] : cells) {
-        dendou[static_cast<std::size_t>(row * columns + column)] = value;
-    }
-    auto rebuilt = [&](const refdb::Table& t, std::vector<std::string> values) {
-        return refdb::Table(t.File(), t.Name(), t.ColumnNames(), std::move(values));
-    };
-    std::array<refdb::Table, 7> tables{
-        rebuilt(shipped->Gaiki(), copy(shipped->Gaiki())),
-        rebuilt(shipped->Dendouritu(), dendou),
-        rebuilt(shipped->Soutou_Ondosa(), copy(shipped->Soutou_Ondosa())),
-        rebuilt(shipped->Neturyou(), copy(shipped->Neturyou())),
-        rebuilt(shipped->Kyojyuu_Ninzuu(), copy(shipped->Kyojyuu_Ninzuu())),
-        rebuilt(shipped->Syoudo(), copy(shipped->Syoudo())),
-        rebuilt(shipped->KankiRyou(), copy(shipped->KankiRyou()))};
-    refdb::LoadError error;
-    return refdb::ReferenceData::FromTables(std::move(tables), &error);
-}
-
 QStringList Rows(const QTreeWidget* list, int column) {
     QStringList rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
@@ -184,21 +150,6 @@ private Q_SLOTS:
         QVERIFY(frame.IsEnabled(FrameItem::Mnu_Yuka));
     }
 
-    void diagonalRoomPreselectsTurnedWalls() {
-        Kabe_Form& kabe = test::ShowKabe(*program_, 0);
-        test::ChooseHoui(kabe, 4);
-        QCOMPARE(prompts().messages.size(), std::size_t{0});
-        test::RegisterWall(*program_, 4, 5000, 2500, false);
-        test::ShowKabe(*program_, 0);
-        QCOMPARE(kabe.Houi_Combo()->currentText(), QStringLiteral("南西"));
-        test::ChooseHoui(kabe, 5);
-        VerifyLastMessage(QStringLiteral("その方位の入力は出来ません"));
-        QCOMPARE(kabe.Houi_Combo()->currentIndex(), 6);
-        test::ChooseHoui(kabe, 8);
-        // North-west faces south-east, the first wall: its width.
-        QCOMPARE(kabe.Haba_Edit()->displayText(), QStringLiteral("__5000"));
-    }
-
     void thicknessLimits_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("added");  // the thickness added, 0 for none
@@ -282,19 +233,6 @@ private Q_SLOTS:
         kabe.List1()->setCurrentRow(6);
         QCOMPARE(list2->currentRow(), 6);
         QVERIFY(list2->item(6)->isSelected());
-    }
-
-    void categoryEndingAtItsFirstCell() {
-        program_->ctx().setReferenceData(TablesWithMaterials({{0, 0, " "}, {1, 0, " "}}));
-        QVERIFY(program_->ctx().referenceData() != nullptr);
-        Kabe_Form& kabe = test::ShowKabe(*program_, 0);
-        kabe.Sentaku_Tab()->setCurrentIndex(1);
-        kabe.Sentaku_Tab()->setCurrentIndex(0);
-        QCOMPARE(kabe.List1()->count(), 0);
-        QCOMPARE(kabe.List2()->count(), 0);
-        test::Type(kabe.Atusa_Edit(), QStringLiteral("100"));
-        QTest::mouseClick(kabe.Plus_Button(), Qt::LeftButton);
-        VerifyLastMessage(QStringLiteral("素材が選択されていません"));
     }
 
     void dimensionLimits_data() {

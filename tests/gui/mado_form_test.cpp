@@ -168,16 +168,6 @@ private Q_SLOTS:
                  reduced);
     }
 
-    void lowWallEndsOnAValidHeight() {
-        // A wall lower than the slider's minimum (not enterable, but a room
-        // may be built so): the slider ends at its minimum.
-        test::AddWall(room(), 3, 3000, 200);
-        Mado_Form& mado = test::ShowMado(*program_, 0, 3);
-        mado.VScroll1()->setValue(1000);
-        QCOMPARE(mado.VScroll1()->value(), 300);
-        QCOMPARE(prompts().messages.size(), std::size_t{3});
-    }
-
     void sizeBeyondANewWallIsNotAdded() {
         Mado_Form& mado = test::ShowMado(*program_, 0, 1);
         mado.HScroll1()->setValue(7000);

@@ -2,7 +2,8 @@
 // context menus: a new room, four walls from two registrations, two window
 // sizes on the south wall, a roof with a skylight, a floor, the east wall
 // set to "室内負荷", saved and opened again. The loads the program shows
-// after opening are the loads computed from the saved file alone.
+// after opening are the loads computed from the saved file alone, and the
+// totals karumoa-calc reports for it.
 //
 // The dialogs run their own modal loops and the menus theirs; a scripted
 // user (a timer) acts in them once the expected window is in front.
@@ -12,7 +13,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
@@ -345,6 +349,23 @@ private Q_SLOTS:
         const calc::LoadTotals computed =
             calc::Recalculate(fromFile, *program_->ctx().referenceData());
         QVERIFY(computed == reopened);
+
+        // And so does the command-line report of the saved file.
+        QProcess calc;
+        calc.start(QStringLiteral(KARUMOA_BIN_DIR "/karumoa-calc"),
+                   {QStringLiteral("--format"), QStringLiteral("json"), path});
+        QVERIFY(calc.waitForFinished(30000));
+        QCOMPARE(calc.exitCode(), 0);
+        const QJsonObject totals =
+            QJsonDocument::fromJson(calc.readAllStandardOutput()).object()["totals"].toObject();
+        auto reported = [&](const char* key) {
+            return static_cast<float>(totals[QLatin1String(key)].toDouble());
+        };
+        QCOMPARE(reported("structural"), reopened.Kouzou_Goukei);
+        QCOMPARE(reported("occupant"), reopened.Jintai_Goukei);
+        QCOMPARE(reported("lighting"), reopened.Syoumei_Goukei);
+        QCOMPARE(reported("ventilation"), reopened.Kanki_Goukei);
+        QCOMPARE(reported("sum"), reopened.Sum());
         // K is kept to seven digits in the file: the room as built differs
         // at most in the last digits of a single.
         QVERIFY(SameTotals(built, reopened, 0.05f));

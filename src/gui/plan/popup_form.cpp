@@ -11,6 +11,8 @@
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
 #include "plan/plan_widgets.h"
+#include "summary/goukei_hyouji_form.h"
+#include "summary/goukei_menu.h"
 
 namespace karumoa::gui {
 namespace {
@@ -102,10 +104,6 @@ void PopUp_Form::BuildMenus() {
               true);
     AddAction(mnuYanemado_, "Mnu_Yanemado_Sakujyo", QStringLiteral("窓の削除"));
 
-    mnuGoukei_ = new QMenu(QStringLiteral("合計表示"), this);
-    mnuGoukei_->setObjectName("Mnu_Goukei");
-    AddAction(mnuGoukei_, "Mnu_Goukei_Nomi", QStringLiteral("合計のみ表示"));
-
     // --- Commands.
     model::RoomModel& room = context_.room();
     on("Mnu_Mado_Tuika", [this] {
@@ -171,7 +169,6 @@ void PopUp_Form::BuildMenus() {
             plan->Yanemado_Sakujyo();
         }
     });
-    on("Mnu_Goukei_Nomi", [this] { Mnu_Goukei_Nomi_Click(); });
 }
 
 QAction* PopUp_Form::Item(const QString& name) const {
@@ -325,9 +322,8 @@ void PopUp_Form::Yuka_Zokusei_Check(int zokusei) {
     room.Hozon_Flag = true;
 }
 
-void PopUp_Form::Mnu_Goukei_Nomi_Click() {
-    // Goukei_Hyouji_Form.Saisyou_Hyouji: reduces the load total window to
-    // the total alone; called here once that window exists.
+Goukei_Menu* PopUp_Form::Mnu_Goukei() const {
+    return context_.forms().goukeiHyouji().Mnu_Goukei();
 }
 
 }  // namespace karumoa::gui

@@ -16,6 +16,7 @@ class QMenu;
 namespace karumoa::gui {
 
 class AppContext;
+class Goukei_Menu;
 class Main_Form;
 
 class PopUp_Form : public QWidget {
@@ -39,9 +40,6 @@ public:
     void Yane_Zokusei_Kousin(int zokusei);
     void Yuka_Zokusei_Check(int zokusei);
 
-    // The load total window's menu: "合計のみ表示".
-    void Mnu_Goukei_Nomi_Click();
-
     // How a menu is opened: by default at the mouse pointer, returning when
     // it closes (and its command has run). Tests replace it.
     using MenuRunner = std::function<void(QMenu*)>;
@@ -53,7 +51,9 @@ public:
     QMenu* Mnu_Mado() const { return mnuMado_; }
     QMenu* Mnu_Jyouge() const { return mnuJyouge_; }
     QMenu* Mnu_Yanemado() const { return mnuYanemado_; }
-    QMenu* Mnu_Goukei() const { return mnuGoukei_; }
+    // "合計表示": the load total window opens it and holds it with its
+    // command (Goukei_Menu); it is the same menu here.
+    Goukei_Menu* Mnu_Goukei() const;
     // The item (or a submenu's item) named `name`, or null.
     QAction* Item(const QString& name) const;
 
@@ -69,7 +69,6 @@ private:
     QMenu* mnuMado_ = nullptr;
     QMenu* mnuJyouge_ = nullptr;
     QMenu* mnuYanemado_ = nullptr;
-    QMenu* mnuGoukei_ = nullptr;
 };
 
 }  // namespace karumoa::gui

@@ -12,6 +12,8 @@
 #include <array>
 #include <string_view>
 
+#include "app/controls.h"
+
 namespace karumoa::gui::ConditionTexts {
 
 // Gaiki_Combo: city n is Basyo n, also row n of the outdoor-air table.
@@ -42,8 +44,7 @@ QString Item(const std::array<std::string_view, N>& items, int index) {
     if (index < 0 || index >= static_cast<int>(N)) {
         return QString();
     }
-    const std::string_view text = items[static_cast<std::size_t>(index)];
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return FromUtf8(items[static_cast<std::size_t>(index)]);
 }
 
 // All items in order, to fill a list or combo box.

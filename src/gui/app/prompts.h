@@ -46,6 +46,15 @@ public:
     virtual std::optional<FileChoice> FileDialog(const FileDialogRequest& request) = 0;
 };
 
+// The title of the program's questions and of the dialogs' input errors.
+inline QString KakuninTitle() { return QStringLiteral("確認"); }
+
+// An input error of a dialog: `text` with the title "確認", the warning icon
+// and an OK button.
+inline void KakuninWarning(Prompts& prompts, const QString& text) {
+    prompts.Message(text, KakuninTitle(), PromptIcon::Warning, PromptButtons::Ok);
+}
+
 // The real dialogs, parented to the window given by `parent` (may be null).
 class QtPrompts : public Prompts {
 public:

@@ -24,6 +24,7 @@
 #include "app/prompts.h"
 #include "calc/netukanryuu.h"
 #include "envelope/houi_rules.h"
+#include "app/controls.h"
 #include "envelope/masked_field.h"
 #include "model/codes.h"
 #include "model/room_model.h"
@@ -40,20 +41,6 @@ constexpr const char* kCategories[] = {
 
 // The layer list's width; its columns take fixed shares of it.
 constexpr int kListViewWidth = 230;
-
-QString FromUtf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter belongs to the thickness field (it adds a layer), never to a
-    // default button.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
 
 QLineEdit* MakeMaskedField(const QString& mask, const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
@@ -256,10 +243,7 @@ bool Kabe_Form::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Kabe_Form::Message(const QString& text) {
-    context_.prompts().Message(text, QStringLiteral("確認"), PromptIcon::Warning,
-                               PromptButtons::Ok);
-}
+void Kabe_Form::Message(const QString& text) { KakuninWarning(context_.prompts(), text); }
 
 void Kabe_Form::EmptyLayers() {
     souZai_.assign(2, std::string());

@@ -17,6 +17,7 @@
 #include "app/form_registry.h"
 #include "app/module1.h"
 #include "app/prompts.h"
+#include "app/controls.h"
 #include "envelope/masked_field.h"
 #include "model/codes.h"
 #include "model/room_model.h"
@@ -60,21 +61,6 @@ namespace {
 
 // The list's width; its three columns take fixed shares of it.
 constexpr int kListViewWidth = 300;
-
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter in the count field adds a window; it never presses a button.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
-
-QLabel* MakeLabel(const QString& caption, const char* name, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
 
 }  // namespace
 
@@ -250,10 +236,7 @@ bool Mado_Form::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Mado_Form::Message(const QString& text) {
-    context_.prompts().Message(text, QStringLiteral("確認"), PromptIcon::Warning,
-                               PromptButtons::Ok);
-}
+void Mado_Form::Message(const QString& text) { KakuninWarning(context_.prompts(), text); }
 
 void Mado_Form::Sunpou_Hyouji() {
     sunpouLabel_->setText(QStringLiteral("%1×%2").arg(hScroll1_->value()).arg(vScroll1_->value()));

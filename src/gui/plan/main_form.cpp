@@ -11,6 +11,7 @@
 #include <QStatusBar>
 
 #include "app/app_context.h"
+#include "app/controls.h"
 #include "app/form_registry.h"
 #include "app/frame_commands.h"
 #include "app/mdi_form1.h"
@@ -118,9 +119,7 @@ Main_Form::Main_Form(AppContext& context)
     mainHouiCombo_ = new QComboBox(this);
     mainHouiCombo_->setObjectName("Main_Houi_Combo");
     for (int h = 0; h < model::kHouiCount; ++h) {
-        const std::string_view name = model::HouiName(h);
-        mainHouiCombo_->addItem(
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        mainHouiCombo_->addItem(FromUtf8(model::HouiName(h)));
     }
     mainHouiCombo_->hide();
 
@@ -416,7 +415,7 @@ bool Main_Form::QueryUnload() {
         return true;
     }
     const PromptAnswer answer =
-        context_.prompts().Message(QStringLiteral("保存しますか？"), QStringLiteral("確認"),
+        context_.prompts().Message(QStringLiteral("保存しますか？"), KakuninTitle(),
                                    PromptIcon::Warning, PromptButtons::YesNoCancel);
     switch (answer) {
         case PromptAnswer::Yes: {

@@ -14,7 +14,7 @@
 namespace karumoa::gui {
 namespace {
 
-const QString kTitle = QStringLiteral("確認");
+const QString kTitle = KakuninTitle();
 
 }  // namespace
 

@@ -16,7 +16,7 @@ namespace karumoa::gui {
 namespace {
 
 const QString kFilter = QStringLiteral("カルモア標準ファイル|*.kmd");
-const QString kTitle = QStringLiteral("確認");
+const QString kTitle = KakuninTitle();
 
 std::string NativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();

@@ -47,7 +47,9 @@ public:
 };
 
 // The title of the program's questions and of the dialogs' input errors.
-inline QString KakuninTitle() { return QStringLiteral("確認"); }
+inline QString KakuninTitle() {
+    return QStringLiteral("確認");
+}
 
 // An input error of a dialog: `text` with the title "確認", the warning icon
 // and an OK button.

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "app/controls.h"
 #include "app/form_registry.h"
 #include "app/frame_items.h"
 #include "app/mdi_form1.h"
@@ -24,7 +25,6 @@
 #include "app/prompts.h"
 #include "calc/netukanryuu.h"
 #include "envelope/houi_rules.h"
-#include "app/controls.h"
 #include "envelope/masked_field.h"
 #include "model/codes.h"
 #include "model/room_model.h"
@@ -243,7 +243,9 @@ bool Kabe_Form::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Kabe_Form::Message(const QString& text) { KakuninWarning(context_.prompts(), text); }
+void Kabe_Form::Message(const QString& text) {
+    KakuninWarning(context_.prompts(), text);
+}
 
 void Kabe_Form::EmptyLayers() {
     souZai_.assign(2, std::string());

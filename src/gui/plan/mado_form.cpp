@@ -14,10 +14,10 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "app/controls.h"
 #include "app/form_registry.h"
 #include "app/module1.h"
 #include "app/prompts.h"
-#include "app/controls.h"
 #include "envelope/masked_field.h"
 #include "model/codes.h"
 #include "model/room_model.h"
@@ -236,7 +236,9 @@ bool Mado_Form::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Mado_Form::Message(const QString& text) { KakuninWarning(context_.prompts(), text); }
+void Mado_Form::Message(const QString& text) {
+    KakuninWarning(context_.prompts(), text);
+}
 
 void Mado_Form::Sunpou_Hyouji() {
     sunpouLabel_->setText(QStringLiteral("%1×%2").arg(hScroll1_->value()).arg(vScroll1_->value()));

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -144,6 +145,24 @@ private Q_SLOTS:
         // After a change the count is selected for typing.
         QCOMPARE(mado.focusWidget(), mado.Kazu_Edit());
         QVERIFY(mado.Kazu_Edit()->hasSelectedText());
+    }
+
+    void arrowHeldOverTheLimitWarnsOnce() {
+        // A press on the height slider's down arrow at the wall's height:
+        // one step over the limit, one message, and the press ends there
+        // (the release goes to the message box), so the bar does not step
+        // on by itself.
+        Mado_Form& mado = test::ShowMado(*program_, 0, 2);
+        QScrollBar* bar = mado.VScroll1();
+        bar->setValue(2400);
+        prompts().messages.clear();
+        QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(bar->width() / 2, bar->height() - 3));
+        QTest::qWait(900);  // past the bar's auto-repeat delay
+        QCOMPARE(test::MessageTexts(prompts()),
+                 QStringList{QStringLiteral("壁の縦寸法を超えています")});
+        QCOMPARE(bar->value(), 1950);
+        QTest::mouseRelease(bar, Qt::LeftButton);
     }
 
     void reductionFallbacks_data() {

@@ -1,5 +1,8 @@
 #include "plan/mado_form.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -282,8 +285,23 @@ void Mado_Form::Kabe_Sunpou_Yomikomi() {
     yokoGenkai_ = element != nullptr ? element->Yoko : 0;
 }
 
+namespace {
+
+// A press on a scroll bar's arrow keeps it stepping until the mouse button
+// is let go. The message box that follows takes that release, so the bar
+// would step on under the box and warn again, box over box. Releasing the
+// bar first ends the press; a bar that is not pressed ignores the release.
+void ReleaseScrollBar(QScrollBar* bar) {
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(0, 0), bar->mapToGlobal(QPointF(0, 0)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &release);
+}
+
+}  // namespace
+
 void Mado_Form::HScroll1_Change() {
     if (hScroll1_->value() > yokoGenkai_) {
+        ReleaseScrollBar(hScroll1_);
         Message(QStringLiteral("壁の横寸法を超えています"));
         // Setting the slider runs this handler again: the check repeats.
         hScroll1_->setValue(plan::ReducedMadoYoko(hScroll1_->value(), yokoGenkai_));
@@ -294,6 +312,7 @@ void Mado_Form::HScroll1_Change() {
 
 void Mado_Form::VScroll1_Change() {
     if (vScroll1_->value() > tateGenkai_) {
+        ReleaseScrollBar(vScroll1_);
         Message(QStringLiteral("壁の縦寸法を超えています"));
         vScroll1_->setValue(plan::ReducedMadoTate(vScroll1_->value(), tateGenkai_));
     }

@@ -163,6 +163,10 @@ Main_Form::Main_Form(AppContext& context)
 
 Main_Form::~Main_Form() = default;
 
+void Main_Form::Zokusei_Set(int n) {
+    context_.forms().popUpForm().Zokusei_Set(n);
+}
+
 void Main_Form::Kabe_Sakujyo() {
     deletions_->Kabe_Sakujyo();
 }

@@ -67,6 +67,10 @@ public:
     // Empties the five element lists (the last unload step).
     void ReleaseRoom();
 
+    // Checks the wall-attribute item of wall n's attribute in the wall menu
+    // (the menus live in PopUp_Form).
+    void Zokusei_Set(int n);
+
     // --- Deletions, each after asking (PlanDeletions).
     void Kabe_Sakujyo();
     void Mado_Sakujyo();

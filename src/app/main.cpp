@@ -1,7 +1,6 @@
 // The desktop program: start-up, then the frame's event loop.
 
 #include <QApplication>
-#include <QSessionManager>
 
 #include "app/app_context.h"
 #include "app/form_registry.h"
@@ -21,13 +20,5 @@ int main(int argc, char** argv) {
     AppContext context(prompts);
     MDIForm1& frame = context.forms().mdiForm();
     prompts.setParent(&frame);
-    QObject::connect(&frame, &MDIForm1::closed, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    // When the session of the operating system ends the frame closes
-    // whatever is answered.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame,
-                     [&frame](QSessionManager&) { frame.EndSession(); });
-
-    Module1::StartUp(app, context);
-    return QApplication::exec();
+    return Module1::Run(app, context);
 }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -394,6 +395,23 @@ private Q_SLOTS:
         frame().close();
         QCOMPARE(closed.count(), 1);
         QCOMPARE(program_->prompts.messages.size(), std::size_t{0});
+    }
+
+    void exitDuringTheStartUpWaitEndsTheProgram() {
+        // Exit chosen while the splash window still shows: the program ends
+        // there instead of entering its event loop without a window. The
+        // guard ends a loop that would otherwise run on.
+        QTimer::singleShot(500, &frame(), [this] { Act(frame(), "Mnu_End")->trigger(); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(8000);
+        QElapsedTimer took;
+        took.start();
+        const int code = Module1::Run(*qApp, program_->ctx());
+        QCOMPARE(code, 0);
+        QVERIFY(took.elapsed() < 5000);
+        QVERIFY(!frame().isVisible());
     }
 };
 

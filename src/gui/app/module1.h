@@ -53,4 +53,9 @@ constexpr int kSplashMilliseconds = 3000;
 // the program is ready for the user; the caller runs the event loop.
 void StartUp(QApplication& app, AppContext& context);
 
+// The program: start-up, then the frame's event loop until the frame has
+// closed. The frame may be closed (Exit, its close button) already during
+// the start-up wait; the program then ends there. Returns the exit code.
+int Run(QApplication& app, AppContext& context);
+
 }  // namespace karumoa::gui::Module1

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSessionManager>
 #include <optional>
 
 #include "app/app_context.h"
@@ -43,10 +44,32 @@ void StartUp(QApplication& app, AppContext& context) {
     // The user may have closed the splash window already.
     context.forms().Unload(FormId::frmSplash);
 
-    if (!tablesMessage.isEmpty()) {
+    if (!tablesMessage.isEmpty() && frame.isVisible()) {
         context.prompts().Message(tablesMessage, AppTitle(), PromptIcon::Warning,
                                   PromptButtons::Ok);
     }
+}
+
+int Run(QApplication& app, AppContext& context) {
+    MDIForm1& frame = context.forms().mdiForm();
+    // The event loop may not be running yet when the frame closes (during
+    // the start-up wait), and a quit asked for before the loop starts is
+    // lost; so the close is also remembered here.
+    bool closed = false;
+    QObject::connect(&frame, &MDIForm1::closed, &app, [&closed] {
+        closed = true;
+        QCoreApplication::exit(0);
+    });
+    // When the session of the operating system ends the frame closes
+    // whatever is answered.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame,
+                     [&frame](QSessionManager&) { frame.EndSession(); });
+
+    StartUp(app, context);
+    if (closed) {
+        return 0;
+    }
+    return QApplication::exec();
 }
 
 }  // namespace karumoa::gui::Module1

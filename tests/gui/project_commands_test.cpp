@@ -272,6 +272,22 @@ private Q_SLOTS:
         }
     }
 
+    void savedOverTheFileBeingOpenedShowsWhatWasSaved() {
+        // Open A, Yes to the question, save to A: the room shown is the one
+        // just saved, not A as it was before.
+        const QString a = Temp("a.kmd");
+        QVERIFY(QFile::copy(kRooms + "one-wall.kmd", a));
+        ChangedRoom();  // one north wall 5400 wide
+        prompts().ChooseNextFile(a);
+        prompts().AnswerNext(PromptAnswer::Yes);
+        prompts().ChooseNextFile(a);
+        project().File_Open();
+        QCOMPARE(frame().windowTitle(), QStringLiteral("カルモア  (a.kmd)"));
+        QCOMPARE(room().Kabe.Count(), 1);
+        QCOMPARE(room().Kabe.Item(1)->Yoko, 5400);
+        QVERIFY(!room().Hozon_Flag);
+    }
+
     void cancelledOpenChangesNothing() {
         ChangedRoom();
         const model::RoomModel before = room();

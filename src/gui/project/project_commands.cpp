@@ -1,6 +1,7 @@
 #include "project/project_commands.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "app/app_context.h"
 #include "app/form_registry.h"
@@ -70,6 +71,7 @@ bool ProjectCommands::Save_Us() {
         return false;
     }
     room.Hozon_Flag = false;
+    savedPath_ = choice->path;
     frame_.setWindowTitle(MDIForm1::TitleForFile(choice->fileTitle));
     return true;
 }
@@ -103,8 +105,19 @@ void ProjectCommands::File_Open() {
     }
 
     FrameCommands& commands = frame_.commands();
+    savedPath_.clear();
     if (!commands.CloseRoom()) {
         return;  // the user kept the current room
+    }
+    // The room just closed may have been saved over the very file being
+    // opened (Yes to the question, then that file's name): the file now
+    // holds that room, so it is read again.
+    if (!savedPath_.isEmpty() &&
+        QFileInfo(savedPath_).canonicalFilePath() == QFileInfo(choice->path).canonicalFilePath()) {
+        model::RoomModel saved;
+        if (project::ReadProjectFile(NativePath(choice->path), saved, nullptr)) {
+            read = std::move(saved);
+        }
     }
     commands.Sinki_Ryouiki();
     AdoptReadRoom(context_.room(), std::move(read));

@@ -3,6 +3,8 @@
 // The Save and Open commands of the frame, with the file dialog, the
 // unsaved-changes question and the frame title.
 
+#include <QString>
+
 namespace karumoa::gui {
 
 class AppContext;
@@ -28,6 +30,7 @@ public:
 private:
     AppContext& context_;
     MDIForm1& frame_;
+    QString savedPath_;  // the file the last successful Save wrote
 };
 
 }  // namespace karumoa::gui

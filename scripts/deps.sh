@@ -4,7 +4,7 @@
 #   scripts/deps.sh [run|test]
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config ccache
+packages=(cmake g++ make pkg-config ccache python3
           qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
           libsqlite3-dev libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev)
 if [ "${1:-}" = "run" ]; then

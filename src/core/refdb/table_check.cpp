@@ -3,6 +3,7 @@
 // reads past a table or turns a malformed cell into a silent number.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,10 +79,22 @@ bool FailAt(const Table& t, int row, int column, const std::string& what, LoadEr
     return Fail(t, Subject(t) + "の " + CellPlace(t, row, column) + what, error, row, column);
 }
 
+// A cell read as a number must be one, whole (blanks around it aside), and
+// fit the width it is read into: a typing error in a table would otherwise
+// be read as 0 or as its leading digits.
 bool NumberFits(const std::string& cell, NumberKind kind) {
-    const double value = text::LeadingNumber(cell);
-    return kind == NumberKind::Single ? text::ToSingle(value).has_value()
-                                      : text::ToInt16(value).has_value();
+    const std::size_t first = cell.find_first_not_of(" \t");
+    const std::size_t last = cell.find_last_not_of(" \t");
+    if (first == std::string::npos) {
+        return false;
+    }
+    const std::optional<double> value = text::ParseNumberField(
+        std::string_view(cell).substr(first, last - first + 1));
+    if (!value) {
+        return false;
+    }
+    return kind == NumberKind::Single ? text::ToSingle(*value).has_value()
+                                      : text::ToInt16(*value).has_value();
 }
 
 bool CheckNumbers(const Table& t, int firstRow, int lastRow, int firstColumn, int lastColumn,
@@ -90,15 +103,16 @@ bool CheckNumbers(const Table& t, int firstRow, int lastRow, int firstColumn, in
         for (int c = firstColumn; c <= lastColumn; ++c) {
             const std::string& cell = t.Cell(r, c);
             if (!NumberFits(cell, kind)) {
-                return FailAt(t, r, c, "の値「" + cell + "」は範囲外の数値です。", error);
+                return FailAt(t, r, c, "の値「" + cell + "」は数値でないか、範囲外です。", error);
             }
         }
     }
     return true;
 }
 
-// The project file stores material names between commas without quoting,
-// so a name may hold none of the characters that would split its record.
+// The project file stores material names between double quotes without
+// escapes, so a name may hold none of the characters that would end its
+// field or its line.
 bool NameStorable(const std::string& name) {
     return name.find_first_of(",\"\r\n") == std::string::npos;
 }
@@ -128,8 +142,13 @@ bool CheckMaterials(const Table& t, LoadError* error) {
                     "の材料名「" + name + "」にカンマ、二重引用符または改行が含まれています。",
                     error);
             }
+            // The name must come back from the project file as it went in:
+            // a character without a code page 932 form, or one written as a
+            // look-alike (U+301C as U+FF5E), would not.
             std::string encoded;
-            if (!text::Utf8ToCp932(name, encoded)) {
+            std::string decoded;
+            if (!text::Utf8ToCp932(name, encoded) || !text::Cp932ToUtf8(encoded, decoded) ||
+                decoded != name) {
                 return FailAt(
                     t, nameRow, c,
                     "の材料名「" + name + "」はプロジェクトファイルの文字コードで書けません。",

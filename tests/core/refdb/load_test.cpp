@@ -86,13 +86,13 @@ TEST(LoadFolder, RowsAreReadInRowidOrderAndNumbersAsText) {
             "CREATE TABLE KankiRyou (a, b, c, d, e, f, g);"
             "INSERT INTO KankiRyou (rowid, a, b, c, d, e, f, g) VALUES "
             "(2, 85, 51, 25.5, 25.5, 25.5, 25.5, 51),"
-            "(1, 51, 42.5, 17, 20.4, 17, 17, NULL);");
+            "(1, 51, 42.5, 17, 20.4, 17, 17, 42.5);");
     LoadError error;
     std::optional<ReferenceData> data = ReferenceData::Load(dir.Path().string(), &error);
     ASSERT_TRUE(data) << error.message;
     EXPECT_EQ(data->KankiRateText(true, 2), "17");
     EXPECT_EQ(data->KankiRate(false, 2), 25.5f);
-    EXPECT_EQ(data->KankiRateText(true, 6), "");
+    EXPECT_EQ(data->KankiRateText(true, 6), "42.5");
 }
 
 TEST(TableShape, TooFewRowsOrColumns) {

@@ -123,6 +123,9 @@ TEST_F(MakeRefdb, RefusesMaterialNamesTheProjectFileCannotHold) {
         ExpectRefused(run, {"bad.csv:2:", "row 1, column 1 \"c1\"", "材料名",
                             "カンマ、二重引用符または改行"});
     }
+    // A JIS wave dash would come back from the file as the full-width tilde.
+    ExpectRefused(Build("Dendouritu", Conductivity("セメント\u301Cモルタル", "1.4")),
+                  {"材料名", "文字コードで書けません"});
 }
 
 TEST_F(MakeRefdb, RefusesRaggedRows) {
@@ -153,6 +156,13 @@ TEST_F(MakeRefdb, RefusesTablesTheProgramCouldNotLoad) {
     ExpectRefused(Build("Gaiki", gaiki), {"source.csv: error:", "14 行以上"});
     ExpectRefused(Build("KankiRyou", "a,b,A,d,e,f,g\n1,2,3,4,5,6,7\n1,2,3,4,5,6,7\n"),
                   {"column 3 \"A\" repeats column 1"});
+    // A cell read as a number that is none (a typing error) is not read as 0.
+    for (const char* bad : {"abc", "5a4", ""}) {
+        std::string csv = kKanki;
+        csv.replace(csv.find("42.5,17"), 4, bad);
+        SCOPED_TRACE(bad);
+        ExpectRefused(Build("KankiRyou", csv), {"数値でないか"});
+    }
 }
 
 TEST_F(MakeRefdb, FailedBuildRemovesTheOldDatabase) {

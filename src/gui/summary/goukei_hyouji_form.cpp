@@ -32,9 +32,7 @@ QString Fixed2(float value) {
 }  // namespace
 
 Goukei_Hyouji_Form::Goukei_Hyouji_Form(AppContext& context)
-    : QWidget(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      context_(context) {
+    : SummaryWindow(context, FrameItem::Mnu_Fuka_Goukei) {
     setObjectName("Goukei_Hyouji_Form");
     setWindowTitle(QStringLiteral("負荷合計"));
 
@@ -151,33 +149,6 @@ void Goukei_Hyouji_Form::StatusBar1_ContextMenu(const QPoint& globalPos) {
 
 void Goukei_Hyouji_Form::Form_Unload() {
     context_.settings().WriteGoukei_Form(ToolWindow::Top(*this), ToolWindow::Left(*this));
-}
-
-void Goukei_Hyouji_Form::closeEvent(QCloseEvent* event) {
-    // The close button hides the window; the frame's menu item brings it
-    // back. The program closes it for real through the form registry.
-    event->ignore();
-    hide();
-    if (auto* frame = static_cast<MDIForm1*>(context_.forms().IfLoaded(FormId::MDIForm1))) {
-        frame->SetEnabled(FrameItem::Mnu_Fuka_Goukei, true);
-    }
-}
-
-void Goukei_Hyouji_Form::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void Goukei_Hyouji_Form::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    List_Hyouji();
-}
-
-bool Goukei_Hyouji_Form::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        List_Hyouji();
-    }
-    return QWidget::event(event);
 }
 
 }  // namespace karumoa::gui

@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "app/form_registry.h"
+#include "summary/summary_window.h"
 
 class QLabel;
 class QStatusBar;
@@ -19,7 +19,7 @@ namespace karumoa::gui {
 class AppContext;
 class Goukei_Menu;
 
-class Goukei_Hyouji_Form : public QWidget, public UnloadableForm {
+class Goukei_Hyouji_Form : public SummaryWindow {
     Q_OBJECT
 public:
     explicit Goukei_Hyouji_Form(AppContext& context);
@@ -30,7 +30,7 @@ public:
     void Form_Load();
 
     // Refreshes the list (while the window is visible) and the sum.
-    void List_Hyouji();
+    void List_Hyouji() override;
     // The minimal display: only the sum.
     void Saisyou_Hyouji();
 
@@ -47,18 +47,11 @@ public:
     QString Panel1Text() const;
     Goukei_Menu* Mnu_Goukei() const { return menu_; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
-
 private:
     // The layout: the size limits, then the list above the status bar.
-    void Form_Resize();
+    void Form_Resize() override;
     double StatusHeight() const;
 
-    AppContext& context_;
     QTreeWidget* listView_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* panel1_ = nullptr;

@@ -31,9 +31,7 @@ constexpr Column kColumns[] = {
 }  // namespace
 
 Settei_Hyouji_Form::Settei_Hyouji_Form(AppContext& context)
-    : QWidget(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      context_(context) {
+    : SummaryWindow(context, FrameItem::Mnu_Settei_Jyouken) {
     setObjectName("Settei_Hyouji_Form");
     setWindowTitle(QStringLiteral("現在の設定条件"));
 
@@ -113,33 +111,6 @@ void Settei_Hyouji_Form::Form_Unload() {
     placement.width = ToolWindow::OuterWidth(*this);
     placement.height = ToolWindow::OuterHeight(*this);
     context_.settings().WriteSet_Form(placement);
-}
-
-void Settei_Hyouji_Form::closeEvent(QCloseEvent* event) {
-    // The close button hides the window; the frame's menu item brings it
-    // back. The program closes it for real through the form registry.
-    event->ignore();
-    hide();
-    if (auto* frame = static_cast<MDIForm1*>(context_.forms().IfLoaded(FormId::MDIForm1))) {
-        frame->SetEnabled(FrameItem::Mnu_Settei_Jyouken, true);
-    }
-}
-
-void Settei_Hyouji_Form::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void Settei_Hyouji_Form::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    List_Hyouji();
-}
-
-bool Settei_Hyouji_Form::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        List_Hyouji();
-    }
-    return QWidget::event(event);
 }
 
 }  // namespace karumoa::gui

@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "app/form_registry.h"
+#include "summary/summary_window.h"
 
 class QTreeWidget;
 
@@ -16,7 +16,7 @@ namespace karumoa::gui {
 
 class AppContext;
 
-class Settei_Hyouji_Form : public QWidget, public UnloadableForm {
+class Settei_Hyouji_Form : public SummaryWindow {
     Q_OBJECT
 public:
     explicit Settei_Hyouji_Form(AppContext& context);
@@ -28,24 +28,17 @@ public:
 
     // Rebuilds the list; does nothing while the window is hidden (showing
     // it rebuilds it).
-    void List_Hyouji();
+    void List_Hyouji() override;
 
     // Closed for real: remembers top, left, width and height.
     void Form_Unload() override;
 
     QTreeWidget* ListView1() const { return listView_; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
-
 private:
     // The layout: the size limits, then the list over the whole client area.
-    void Form_Resize();
+    void Form_Resize() override;
 
-    AppContext& context_;
     QTreeWidget* listView_ = nullptr;
     bool inResize_ = false;
 };

@@ -1,6 +1,5 @@
 #include "summary/goukei_hyouji_form.h"
 
-#include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStatusBar>

@@ -1,6 +1,5 @@
 #include "summary/settei_hyouji_form.h"
 
-#include <QCloseEvent>
 #include <QHeaderView>
 #include <QTreeWidget>
 

@@ -35,6 +35,12 @@ public:
     void SetData(const Zai_Array& Zai, const Netu_Array& Netu, const Atusa_Array& Atusa,
                  std::int32_t Yoko, std::int32_t Tate, std::int16_t Houi, bool kuuki,
                  float Netukanryuu, std::int16_t Zokusei);
+    // The same, taking the arrays over instead of copying them (the
+    // project reader builds each record's arrays once and hands them on).
+    // On std::invalid_argument the arrays are left as they were.
+    void SetData(Zai_Array&& Zai, Netu_Array&& Netu, Atusa_Array&& Atusa, std::int32_t Yoko,
+                 std::int32_t Tate, std::int16_t Houi, bool kuuki, float Netukanryuu,
+                 std::int16_t Zokusei);
 
     // Read-only views of the layer arrays, with their empty slots.
     const Zai_Array& Zai_Kaesi() const { return zai_; }

@@ -1,6 +1,7 @@
 #include "model/mado_data.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace karumoa::model {
 
@@ -8,12 +9,17 @@ Mado_Data::Mado_Data() : tate_(2, 0), yoko_(2, 0), kazu_(2, 0) {}
 
 void Mado_Data::SetData(const Array& Tate, const Array& Yoko, const Array& Kazu, bool Braindo_,
                         float Menseki_, std::int16_t Houi_) {
+    SetData(Array(Tate), Array(Yoko), Array(Kazu), Braindo_, Menseki_, Houi_);
+}
+
+void Mado_Data::SetData(Array&& Tate, Array&& Yoko, Array&& Kazu, bool Braindo_, float Menseki_,
+                        std::int16_t Houi_) {
     if (Yoko.size() != Tate.size() || Kazu.size() != Tate.size() || Tate.size() < 2) {
         throw std::invalid_argument("Mado_Data::SetData: window arrays of different bounds");
     }
-    tate_ = Tate;
-    yoko_ = Yoko;
-    kazu_ = Kazu;
+    tate_ = std::move(Tate);
+    yoko_ = std::move(Yoko);
+    kazu_ = std::move(Kazu);
     Braindo = Braindo_;
     Menseki = Menseki_;
     Houi = Houi_;

@@ -24,6 +24,10 @@ public:
     // and the record is unchanged.
     void SetData(const Array& Tate, const Array& Yoko, const Array& Kazu, bool Braindo,
                  float Menseki, std::int16_t Houi);
+    // The same, taking the arrays over instead of copying them. On
+    // std::invalid_argument the arrays are left as they were.
+    void SetData(Array&& Tate, Array&& Yoko, Array&& Kazu, bool Braindo, float Menseki,
+                 std::int16_t Houi);
 
     const Array& Tate_Kaesi() const { return tate_; }
     const Array& Yoko_Kaesi() const { return yoko_; }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "model/codes.h"
@@ -125,8 +126,9 @@ std::string Mm(std::int32_t v) {
 // when the whole file has read cleanly.
 struct Parsed {
     RoomModel conditions;  // only the 27 settings are used
-    std::vector<std::shared_ptr<Kabe_Data>> walls;
-    std::vector<std::shared_ptr<Mado_Data>> windows;
+    // Moved into the room whole, rather than record by record.
+    model::ElementList<Kabe_Data> walls;
+    model::ElementList<Mado_Data> windows;
     std::shared_ptr<Kabe_Data> roof;
     std::shared_ptr<Kabe_Data> floor;
     std::shared_ptr<Mado_Data> skylight;
@@ -415,7 +417,7 @@ private:
             if (!Construction(Section::kWall, p, room, *wall)) {
                 return false;
             }
-            room.walls.push_back(std::move(wall));
+            room.walls.Add(std::move(wall));
         }
         return true;
     }
@@ -423,16 +425,16 @@ private:
     // Checks of a wall's orientation against the walls before it: one wall
     // per orientation, and all walls cardinal or all diagonal.
     bool CheckWallHoui(const FieldRef& f, std::int16_t houi, const Parsed& room) {
-        for (std::size_t q = 0; q < room.walls.size(); ++q) {
-            if (room.walls[q]->Houi == houi) {
+        for (int q = 1; q <= room.walls.Count(); ++q) {
+            if (room.walls.Item(q)->Houi == houi) {
                 return Invalid(f, "壁" + std::to_string(f.element) + " の方位" + HouiText(houi) +
-                                      "は壁" + std::to_string(q + 1) +
+                                      "は壁" + std::to_string(q) +
                                       " と同じです（一つの方位に壁は一つだけです）。");
             }
         }
-        if (!room.walls.empty() && (room.walls[0]->Houi - houi) % 2 != 0) {
+        if (!room.walls.empty() && (room.walls.Item(1)->Houi - houi) % 2 != 0) {
             return Invalid(f, "壁" + std::to_string(f.element) + " の方位" + HouiText(houi) +
-                                  "は壁1 の方位" + HouiText(room.walls[0]->Houi) +
+                                  "は壁1 の方位" + HouiText(room.walls.Item(1)->Houi) +
                                   "と組み合わせられません（壁は東西南北か斜めの4方位のどちらかに"
                                   "そろえます）。");
         }
@@ -443,19 +445,20 @@ private:
                        const Parsed& room) {
         const std::string wall = "壁" + std::to_string(f.element);
         if (f.field == Field::kTate) {
-            if (!room.walls.empty() && room.walls[0]->Tate != value) {
+            if (!room.walls.empty() && room.walls.Item(1)->Tate != value) {
                 return Invalid(f, wall + " の高さ " + Mm(value) + " が壁1 の高さ " +
-                                      Mm(room.walls[0]->Tate) +
+                                      Mm(room.walls.Item(1)->Tate) +
                                       " と違います（壁の高さはすべて同じです）。");
             }
             return true;
         }
         const int opposite = model::OppositeHoui(houi);
-        for (std::size_t q = 0; q < room.walls.size(); ++q) {
-            const Kabe_Data& other = *room.walls[q];
+        for (int q = 1; q <= room.walls.Count(); ++q) {
+            const Kabe_Data& other = *room.walls.Item(q);
             if (other.Houi == opposite && other.Yoko != value) {
                 return Invalid(f, WallText(static_cast<std::size_t>(f.element), houi) + "の幅 " +
-                                      Mm(value) + " が向かいの" + WallText(q + 1, opposite) +
+                                      Mm(value) + " が向かいの" +
+                                      WallText(static_cast<std::size_t>(q), opposite) +
                                       "の幅 " + Mm(other.Yoko) +
                                       " と違います（向かい合う壁の幅は同じです）。");
             }
@@ -523,18 +526,19 @@ private:
                 return false;
             }
         }
-        out.SetData(zai, netu, atusa, yoko, tate, houi, kuuki, k, zokusei);
+        out.SetData(std::move(zai), std::move(netu), std::move(atusa), yoko, tate, houi, kuuki, k,
+                    zokusei);
         return true;
     }
 
     bool WallWindows(Parsed& room) {
         for (int p = 1; p <= wall_count_; ++p) {
             auto windows = std::make_shared<Mado_Data>();
-            const Kabe_Data& wall = *room.walls[static_cast<std::size_t>(p - 1)];
+            const Kabe_Data& wall = *room.walls.Item(p);
             if (!Windows(Section::kWallWindows, p, wall, *windows)) {
                 return false;
             }
-            room.windows.push_back(std::move(windows));
+            room.windows.Add(std::move(windows));
         }
         return true;
     }
@@ -626,7 +630,7 @@ private:
                                        Mm(host.Yoko) + " を超えています。");
             }
         }
-        out.SetData(tate, yoko, kazu, braindo, menseki, houi);
+        out.SetData(std::move(tate), std::move(yoko), std::move(kazu), braindo, menseki, houi);
         return true;
     }
 
@@ -825,17 +829,11 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
     }
 
     CopyConditions(parsed.conditions, room);
-    room.Kabe.Clear();
-    room.Mado.Clear();
+    room.Kabe = std::move(parsed.walls);
+    room.Mado = std::move(parsed.windows);
     room.Yane.Clear();
     room.Yuka.Clear();
     room.Yane_Mado.Clear();
-    for (auto& wall : parsed.walls) {
-        room.Kabe.Add(std::move(wall));
-    }
-    for (auto& windows : parsed.windows) {
-        room.Mado.Add(std::move(windows));
-    }
     if (parsed.roof) {
         room.Yane.Add(std::move(parsed.roof));
     }

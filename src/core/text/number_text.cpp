@@ -1,6 +1,7 @@
 #include "text/number_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cfloat>
 #include <charconv>
@@ -19,12 +20,15 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A number taken apart into its significant decimal digits: value =
-// 0.d0 d1 d2 ... x 10^(exponent + 1), i.e. d0 stands at 10^exponent.
+// A number rounded to its significant decimal digits: |value| =
+// significand x 10^(exponent - count + 1), so the first of the `count`
+// digits stands at 10^exponent. The digits are kept as one integer rather
+// than as characters: rounding them again for the fixed formats is then a
+// division, not a walk over characters.
 struct Decimal {
     bool negative = false;
-    char digits[24] = {};  // no trailing zeros; count 0 for zero
-    int count = 0;
+    std::uint64_t significand = 0;  // trailing zeros included; 0 for zero
+    int count = 0;                  // digits of the significand; 0 for zero
     int exponent = 0;
 };
 
@@ -119,10 +123,17 @@ bool FastDecimal(double value, int significant, Decimal& d) {
     if (significant < 1 || significant > 17) {
         return false;
     }
-    int e2 = 0;
-    const double fraction = std::frexp(std::fabs(value), &e2);  // [0.5, 1) x 2^e2
-    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    const int e = e2 - 53;
+    // The fields of the binary value, read directly (frexp and ldexp are
+    // calls into libm, a noticeable part of formatting a report number).
+    // Subnormals are left to <charconv>.
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
+    if (biased == 0 || biased == 0x7FF) {
+        return false;
+    }
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int e = biased - 1075;  // |value| = m x 2^e, 2^52 <= m < 2^53
+    const int e2 = e + 53;        // 2^(e2-1) <= |value| < 2^e2
     // 10^E <= |value| < 10^(E+1): start from the binary exponent's
     // estimate, which is at most one too small, and correct it.
     int exponent = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
@@ -140,14 +151,9 @@ bool FastDecimal(double value, int significant, Decimal& d) {
         }
     }
     d.negative = value < 0;
+    d.significand = n;
+    d.count = significant;
     d.exponent = exponent;
-    char buf[24];
-    const char* end = std::to_chars(buf, buf + sizeof buf, n).ptr;
-    d.count = static_cast<int>(end - buf);
-    std::copy(static_cast<const char*>(buf), end, d.digits);
-    while (d.count > 0 && d.digits[d.count - 1] == '0') {
-        --d.count;
-    }
     return true;
 }
 
@@ -173,7 +179,8 @@ Decimal ToDecimal(double value, int significant) {
     }
     for (; p < end && *p != 'e'; ++p) {
         if (IsDigit(*p)) {
-            d.digits[d.count++] = *p;
+            d.significand = d.significand * 10 + static_cast<std::uint64_t>(*p - '0');
+            ++d.count;
         }
     }
     if (p < end && *p == 'e') {
@@ -186,74 +193,65 @@ Decimal ToDecimal(double value, int significant) {
         std::from_chars(p, end, e);
         d.exponent = negativeExponent ? -e : e;
     }
-    while (d.count > 0 && d.digits[d.count - 1] == '0') {
-        --d.count;
-    }
     return d;
 }
 
 // Rounds a decimal at 10^-decimals, halves away from zero, and writes it in
 // fixed form with exactly `decimals` fractional digits.
 std::string FixedFromDecimal(const Decimal& d, int decimals) {
-    // Digit k of d.digits stands at 10^(exponent - k); keep those with
-    // place >= 10^-decimals. A carry out of the first digit becomes a new
-    // leading "1", kept in front of the digits.
-    char buffer[1 + sizeof d.digits];
-    char* digits = buffer + 1;
-    std::copy(d.digits, d.digits + d.count, digits);
-    int count = d.count;
-    int exponent = d.exponent;
-    const int keep = exponent + decimals + 1;
-    if (keep < 0) {
-        count = 0;
-    } else if (keep < count) {
-        const bool roundUp = digits[keep] >= '5';
-        count = keep;
-        if (roundUp) {
-            int i = keep - 1;
-            while (i >= 0 && digits[i] == '9') {
-                digits[i] = '0';
-                --i;
-            }
-            if (i >= 0) {
-                ++digits[i];
-            } else {
-                --digits;
-                digits[0] = '1';
-                ++count;
-                ++exponent;
-            }
+    decimals = std::max(decimals, 0);
+    // The result counts units of 10^-decimals. The significand counts
+    // units of 10^(exponent - count + 1): `shift` places finer or coarser.
+    const int shift = d.exponent - d.count + 1 + decimals;
+    std::uint64_t units = 0;
+    int zeros = 0;  // zero digits after `units`: a large value need not fit in 64 bits
+    if (d.count == 0) {
+        units = 0;
+    } else if (shift >= 0) {
+        units = d.significand;
+        zeros = shift;
+    } else if (-shift <= kMaxPow10) {
+        const std::uint64_t unit = kPow10[-shift];
+        units = d.significand / unit;
+        // Halves away from zero: the first digit dropped is 5 or more.
+        if (d.significand % unit >= unit / 2) {
+            ++units;
         }
     }
-    while (count > 0 && digits[count - 1] == '0') {
-        --count;
-    }
-    // Place digits on a grid from 10^max(exponent,0) down to 10^-decimals,
-    // after a place for the sign; short texts are put together on the stack.
-    const int top = std::max(exponent, 0);
-    const auto size = static_cast<std::size_t>(top + decimals + 3);
+    // Otherwise every digit lies two or more places below 10^-decimals
+    // (the significand has at most 17 digits): the value rounds to zero.
+    char digits[24];
+    const std::size_t size =
+        static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, units).ptr - digits);
+
+    // The sign (none for a value that rounds to zero), leading zeros up to
+    // "0.00", the digits of `units` and the zeros they stand for, then the
+    // point moved in before the last `decimals` digits. Short texts are put
+    // together on the stack and copied into the string once.
+    const auto fraction = static_cast<std::size_t>(decimals);
+    const std::size_t length = size + static_cast<std::size_t>(zeros);
+    const std::size_t lead = length < fraction + 1 ? fraction + 1 - length : 0;
+    const bool negative = d.negative && units != 0;
+    const std::size_t textSize = (negative ? 1 : 0) + lead + length + (fraction > 0 ? 1 : 0);
     char local[64];
     std::string heap;
     char* text = local;
-    if (size > sizeof local) {
-        heap.resize(size);
+    if (textSize > sizeof local) {
+        heap.resize(textSize);
         text = heap.data();
     }
-    std::size_t n = 1;
-    bool any = count > 0;
-    for (int place = top; place >= -decimals; --place) {
-        const int k = exponent - place;
-        if (place == -1) {
-            text[n++] = '.';
-        }
-        text[n++] = k >= 0 && k < count ? digits[k] : '0';
+    char* p = text;
+    if (negative) {
+        *p++ = '-';
     }
-    std::size_t first = 1;
-    if (d.negative && any) {
-        text[0] = '-';
-        first = 0;
+    p = std::fill_n(p, lead, '0');
+    p = std::copy_n(digits, size, p);
+    p = std::fill_n(p, zeros, '0');
+    if (fraction > 0) {
+        std::copy_backward(p - fraction, p, p + 1);
+        *(p - fraction) = '.';
     }
-    return std::string(text + first, n - first);
+    return text == local ? std::string(local, textSize) : heap;
 }
 
 // Shortest plain form with `significant` digits: fixed where possible,
@@ -263,7 +261,13 @@ std::string PlainFromDecimal(const Decimal& d, int significant, bool leadingZero
         return "0";
     }
     std::string out = d.negative ? "-" : "";
-    const std::string_view g(d.digits, static_cast<std::size_t>(d.count));
+    // The significant digits without trailing zeros.
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, d.significand).ptr;
+    while (end > digits + 1 && end[-1] == '0') {
+        --end;
+    }
+    const std::string_view g(digits, static_cast<std::size_t>(end - digits));
     const int e = d.exponent;
     if (e < -4 || e >= significant) {
         out.push_back(g[0]);

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "model/codes.h"
 #include "model/room_model.h"
@@ -75,6 +76,22 @@ TEST(Kabe_Data, ArraysOfDifferentBoundsAreRefused) {
     EXPECT_THROW(wall.SetData({"", "a", ""}, {0, 1}, {0, 10, 0}, 1, 1, 1, false, 1, 0),
                  std::invalid_argument);
     EXPECT_EQ(wall.LayerCount(), 0);
+}
+
+TEST(Kabe_Data, RefusedArraysHandedOverAreKept) {
+    Kabe_Data wall;
+    Kabe_Data::Zai_Array zai{"", "a", ""};
+    Kabe_Data::Netu_Array netu{0, 1};
+    Kabe_Data::Atusa_Array atusa{0, 10, 0};
+    EXPECT_THROW(wall.SetData(std::move(zai), std::move(netu), std::move(atusa), 1, 1, 1, false,
+                              1, 0),
+                 std::invalid_argument);
+    EXPECT_EQ(zai.size(), 3u);  // NOLINT(bugprone-use-after-move): kept on refusal
+    EXPECT_EQ(wall.LayerCount(), 0);
+    netu.push_back(0);
+    wall.SetData(std::move(zai), std::move(netu), std::move(atusa), 1, 1, 1, false, 1, 0);
+    EXPECT_EQ(wall.Zai_Kaesi()[1], "a");
+    EXPECT_EQ(wall.Atusa_Kaesi()[1], 10);
 }
 
 TEST(Mado_Data, WindowCountOfASet) {

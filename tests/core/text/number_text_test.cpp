@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
 
 namespace karumoa::text {
 namespace {
@@ -107,6 +108,8 @@ TEST(FormatFixed, TwoAndOneDecimalsHalvesAwayFromZero) {
     EXPECT_EQ(FormatFixed(123456789.0f, 1), "123456800.0");  // beyond 7 digits
     EXPECT_EQ(FormatFixed(12.5f, 0), "13");
     EXPECT_EQ(FormatFixed(1e-10f, 2), "0.00");
+    // Beyond 64 bits of units the digits are followed by the zeros they stand for.
+    EXPECT_EQ(FormatFixed(1.5e20f, 2), "150000000000000000000.00");
 }
 
 TEST(FormatFixed, DoublesUseFifteenDigits) {
@@ -114,6 +117,9 @@ TEST(FormatFixed, DoublesUseFifteenDigits) {
     EXPECT_EQ(FormatFixed(2.675, 2), "2.68");  // 2.67499999999999982 at 17 digits
     EXPECT_EQ(FormatFixed(1.0 / 3.0, 2), "0.33");
     EXPECT_EQ(FormatFixed(-0.0, 2), "0.00");
+    EXPECT_EQ(FormatFixed(123.456e10, 2), "1234560000000.00");
+    EXPECT_EQ(FormatFixed(-1e70, 1), "-1" + std::string(70, '0') + ".0");
+    EXPECT_EQ(FormatFixed(1e-300, 2), "0.00");
 }
 
 TEST(FormatDigits, DigitFieldsWithoutLeadingZerosAndEmptyForZero) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 namespace karumoa::sheet {
@@ -217,20 +218,29 @@ struct Scratch {
     std::vector<Separator> separators;
     std::vector<Vertical> verticals;
     std::vector<Placed> placed;
-    CellLine separator;
+    std::string separator;
 };
 
+// A separator line holds only "-", "+" and blanks, one byte a cell, so it
+// is put together as text rather than cell by cell.
 void AppendSeparator(Scratch& s, int row, std::string& out) {
-    CellLine& sep = s.separator;
-    sep.Reset();
+    std::string& line = s.separator;
+    line.clear();
+    auto mark = [&line](int from, int to, char c) {
+        from = std::max(from, 0);
+        if (to < from) {
+            return;
+        }
+        if (line.size() <= static_cast<std::size_t>(to)) {
+            line.resize(static_cast<std::size_t>(to) + 1, ' ');
+        }
+        std::fill(line.begin() + from, line.begin() + to + 1, c);
+    };
     bool any = false;
     for (const Separator& h : s.separators) {
-        if (h.row != row) {
-            continue;
-        }
-        any = true;
-        for (int c = h.from; c <= h.to; ++c) {
-            sep.Set(c, "-");
+        if (h.row == row) {
+            any = true;
+            mark(h.from, h.to, '-');
         }
     }
     if (!any) {
@@ -238,10 +248,12 @@ void AppendSeparator(Scratch& s, int row, std::string& out) {
     }
     for (const Vertical& v : s.verticals) {
         if (row >= v.top && row <= v.bottom) {
-            sep.Set(v.cell, "+");
+            mark(v.cell, v.cell, '+');
         }
     }
-    sep.AppendTo(out);
+    const std::size_t end = line.find_last_not_of(' ');
+    out.append(line, 0, end == std::string::npos ? 0 : end + 1);
+    out += '\n';
 }
 
 // A rule at x lies between the cell starting at x and the one before it.
@@ -281,10 +293,31 @@ void PlaceVertical(Scratch& s, Vertical& v, int rowCount) {
 }
 
 // Sorts the runs of every row into `s.order`, each row's runs in drawing
-// order (a counting sort: rows are small integers).
+// order. The builders draw row by row, so the runs are usually in row order
+// already: then only the rows' starts are found, without sorting. Otherwise
+// a counting sort (rows are small integers).
 void GroupByRow(const Sheet& sheet, int rowCount, Scratch& s) {
     const auto rows = static_cast<std::size_t>(rowCount);
+    const std::size_t n = sheet.runs.size();
     s.starts.assign(rows + 1, 0);
+    bool inRowOrder = true;
+    for (std::size_t i = 0, previous = 0; i < n && inRowOrder; ++i) {
+        const int row = sheet.runs[i].row;
+        inRowOrder = row >= 0 && static_cast<std::size_t>(row) >= previous;
+        previous = static_cast<std::size_t>(std::max(row, 0));
+    }
+    if (inRowOrder) {
+        s.order.resize(n);
+        std::iota(s.order.begin(), s.order.end(), 0);
+        std::size_t i = 0;
+        for (std::size_t r = 0; r <= rows; ++r) {
+            while (i < n && static_cast<std::size_t>(sheet.runs[i].row) < r) {
+                ++i;
+            }
+            s.starts[r] = static_cast<int>(i);
+        }
+        return;
+    }
     for (const TextRun& run : sheet.runs) {
         if (run.row >= 0) {
             ++s.starts[static_cast<std::size_t>(run.row) + 1];

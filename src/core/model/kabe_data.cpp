@@ -14,9 +14,9 @@ void Kabe_Data::SetData(const Zai_Array& Zai, const Netu_Array& Netu, const Atus
             Netukanryuu_, Zokusei_);
 }
 
-void Kabe_Data::SetData(Zai_Array&& Zai, Netu_Array&& Netu, Atusa_Array&& Atusa,
-                        std::int32_t Yoko_, std::int32_t Tate_, std::int16_t Houi_, bool kuuki_,
-                        float Netukanryuu_, std::int16_t Zokusei_) {
+void Kabe_Data::SetData(Zai_Array&& Zai, Netu_Array&& Netu, Atusa_Array&& Atusa, std::int32_t Yoko_,
+                        std::int32_t Tate_, std::int16_t Houi_, bool kuuki_, float Netukanryuu_,
+                        std::int16_t Zokusei_) {
     if (Zai.size() != Atusa.size() || Netu.size() != Atusa.size() || Atusa.size() < 2) {
         throw std::invalid_argument("Kabe_Data::SetData: layer arrays of different bounds");
     }

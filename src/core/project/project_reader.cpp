@@ -458,8 +458,8 @@ private:
             if (other.Houi == opposite && other.Yoko != value) {
                 return Invalid(f, WallText(static_cast<std::size_t>(f.element), houi) + "の幅 " +
                                       Mm(value) + " が向かいの" +
-                                      WallText(static_cast<std::size_t>(q), opposite) +
-                                      "の幅 " + Mm(other.Yoko) +
+                                      WallText(static_cast<std::size_t>(q), opposite) + "の幅 " +
+                                      Mm(other.Yoko) +
                                       " と違います（向かい合う壁の幅は同じです）。");
             }
         }
@@ -703,71 +703,6 @@ private:
     std::int16_t wall_count_ = 0;
 };
 
-// Code page 932 to UTF-8 for a whole file, which is ASCII but for the
-// material names. Code page 932 keeps ASCII bytes as they are, so only the
-// stretches of other characters go through the converter, all in one call
-// with a line break between them (the break separates their results, as
-// no stretch ends inside a double-byte character and no converted
-// character contains one). Should that call fail, the file is converted in
-// one piece, which gives the offset of the bad sequence; the result is
-// always that of converting the file in one piece.
-bool DecodeFile(std::string_view bytes, std::string& out, text::EncodingError* bad) {
-    struct Stretch {
-        std::size_t begin;
-        std::size_t end;
-    };
-    thread_local std::vector<Stretch> stretches;
-    thread_local std::string joined;
-    thread_local std::string converted;
-    stretches.clear();
-    joined.clear();
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        // Up to the next ASCII byte that is not the trail byte of a
-        // double-byte character (a trail byte can be 0x40..0x7E).
-        const std::size_t begin = i;
-        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80) {
-            const auto lead = static_cast<unsigned char>(bytes[i]);
-            const bool doubleByte =
-                (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-            i += doubleByte ? 2 : 1;
-        }
-        i = std::min(i, bytes.size());
-        if (!stretches.empty()) {
-            joined += '\n';
-        }
-        joined.append(bytes.data() + begin, i - begin);
-        stretches.push_back({begin, i});
-    }
-    if (stretches.empty()) {
-        out.assign(bytes);
-        return true;
-    }
-    if (!text::Cp932ToUtf8(joined, converted)) {
-        return text::Cp932ToUtf8(bytes, out, bad);
-    }
-    out.clear();
-    out.reserve(bytes.size() + converted.size());
-    std::size_t ascii = 0;
-    std::size_t piece = 0;
-    for (const Stretch& st : stretches) {
-        out.append(bytes.data() + ascii, st.begin - ascii);
-        std::size_t next = converted.find('\n', piece);
-        if (next == std::string::npos) {
-            next = converted.size();
-        }
-        out.append(converted, piece, next - piece);
-        piece = next + 1;
-        ascii = st.end;
-    }
-    out.append(bytes.data() + ascii, bytes.size() - ascii);
-    return true;
-}
-
 void CopyConditions(const RoomModel& from, RoomModel& to) {
     to.Basyo = from.Basyo;
     to.Tatemono_Syurui = from.Tatemono_Syurui;
@@ -811,7 +746,7 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
     }
     std::string decoded;
     text::EncodingError bad;
-    if (!DecodeFile(bytes, decoded, &bad)) {
+    if (!text::Cp932ToUtf8(bytes, decoded, &bad)) {
         if (error) {
             *error = ReadError{};
             error->kind = Kind::kEncoding;

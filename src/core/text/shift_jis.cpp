@@ -2,9 +2,12 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace karumoa::text {
 namespace {
@@ -51,14 +54,87 @@ private:
     iconv_t cd_;
 };
 
-bool IsAscii(std::string_view s) {
-    for (const char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
+// Offset of the first byte of `s` from `from` on that is not ASCII, or
+// the size of `s`.
+std::size_t FirstNonAscii(std::string_view s, std::size_t from = 0) {
+    while (from < s.size() && static_cast<unsigned char>(s[from]) < 0x80) {
+        ++from;
     }
-    return true;
+    return from;
 }
+
+// The decoded form of each code page 932 character met so far, so that a
+// character is taken through the converter once per thread rather than at
+// every occurrence (gconv passes each character through UCS-4 at well over
+// a hundred instructions; a batch report decodes the same few dozen
+// material names in every file). Code page 932 keeps ASCII as it is and
+// needs no state: a text decodes character by character exactly as in one
+// piece, a character being a lead byte (0x81..0x9F, 0xE0..0xFC) and the
+// byte after it, or any other single byte.
+class DecodedCharacters {
+public:
+    // Appends the UTF-8 of `in`; false (with `out` unspecified) at a
+    // sequence the converter does not decode into one character of at most
+    // three bytes, or a lead byte at the end.
+    bool Decode(std::string_view in, Converter& conv, std::string& out) {
+        if (pairs_.empty()) {
+            pairs_.resize(kLeadSlots * 256);
+        }
+        std::size_t i = 0;
+        while (i < in.size()) {
+            const std::size_t ascii = FirstNonAscii(in, i);
+            out.append(in.data() + i, ascii - i);
+            i = ascii;
+            if (i == in.size()) {
+                break;
+            }
+            const auto lead = static_cast<unsigned char>(in[i]);
+            const bool doubleByte =
+                (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+            if (doubleByte && i + 1 == in.size()) {
+                return false;
+            }
+            Entry& entry = doubleByte ? pairs_[static_cast<std::size_t>(lead - 0x80) * 256 +
+                                               static_cast<unsigned char>(in[i + 1])]
+                                      : singles_[lead - 0x80];
+            const std::size_t size = doubleByte ? 2 : 1;
+            if (entry.size == kUnknown) {
+                entry = Convert(in.substr(i, size), conv);
+            }
+            if (entry.size == kBad) {
+                return false;
+            }
+            out.append(entry.bytes, entry.size);
+            i += size;
+        }
+        return true;
+    }
+
+private:
+    static constexpr std::uint8_t kUnknown = 0;
+    static constexpr std::uint8_t kBad = 0xFF;
+    static constexpr std::size_t kLeadSlots = 0x80;  // lead bytes 0x80..0xFF
+
+    struct Entry {
+        std::uint8_t size = kUnknown;  // bytes of UTF-8, or kUnknown / kBad
+        char bytes[3] = {};
+    };
+
+    static Entry Convert(std::string_view character, Converter& conv) {
+        std::string utf8;
+        Entry entry;
+        entry.size = kBad;
+        if (conv.Convert(character, utf8) == character.size() && !utf8.empty() &&
+            utf8.size() <= sizeof entry.bytes) {
+            entry.size = static_cast<std::uint8_t>(utf8.size());
+            std::copy(utf8.begin(), utf8.end(), entry.bytes);
+        }
+        return entry;
+    }
+
+    std::array<Entry, 0x80> singles_{};  // bytes 0x80..0xFF
+    std::vector<Entry> pairs_;           // [lead - 0x80][trail], allocated on first use
+};
 
 // JIS-style characters that code page 932 writes under another code point.
 struct LookAlike {
@@ -79,7 +155,8 @@ constexpr std::array<LookAlike, 7> kLookAlikes{{
 
 bool Cp932ToUtf8(std::string_view in, std::string& out, EncodingError* error) {
     out.clear();
-    if (IsAscii(in)) {
+    const std::size_t ascii = FirstNonAscii(in);
+    if (ascii == in.size()) {
         out.assign(in);
         return true;
     }
@@ -91,6 +168,14 @@ bool Cp932ToUtf8(std::string_view in, std::string& out, EncodingError* error) {
         return false;
     }
     out.reserve(in.size() * 3 / 2);
+    out.assign(in.data(), ascii);
+    thread_local DecodedCharacters decoded;
+    if (decoded.Decode(in.substr(ascii), conv, out)) {
+        return true;
+    }
+    // Something does not decode: the converter, over the whole text, tells
+    // where.
+    out.clear();
     const std::size_t used = conv.Convert(in, out);
     if (used != in.size()) {
         if (error) {
@@ -103,7 +188,7 @@ bool Cp932ToUtf8(std::string_view in, std::string& out, EncodingError* error) {
 
 bool Utf8ToCp932(std::string_view in, std::string& out, EncodingError* error) {
     out.clear();
-    if (IsAscii(in)) {
+    if (FirstNonAscii(in) == in.size()) {
         out.assign(in);
         return true;
     }

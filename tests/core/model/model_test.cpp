@@ -83,9 +83,9 @@ TEST(Kabe_Data, RefusedArraysHandedOverAreKept) {
     Kabe_Data::Zai_Array zai{"", "a", ""};
     Kabe_Data::Netu_Array netu{0, 1};
     Kabe_Data::Atusa_Array atusa{0, 10, 0};
-    EXPECT_THROW(wall.SetData(std::move(zai), std::move(netu), std::move(atusa), 1, 1, 1, false,
-                              1, 0),
-                 std::invalid_argument);
+    EXPECT_THROW(
+        wall.SetData(std::move(zai), std::move(netu), std::move(atusa), 1, 1, 1, false, 1, 0),
+        std::invalid_argument);
     EXPECT_EQ(zai.size(), 3u);  // NOLINT(bugprone-use-after-move): kept on refusal
     EXPECT_EQ(wall.LayerCount(), 0);
     netu.push_back(0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace karumoa::text {
 namespace {
 
@@ -51,6 +53,22 @@ TEST(ShiftJis, DecodesAndRejectsBytesThatDoNotDecode) {
     EXPECT_EQ(error.offset, 2u);
     EXPECT_FALSE(Cp932ToUtf8("a\x81\x20", out, &error));  // bad trail byte
     EXPECT_EQ(error.offset, 1u);
+}
+
+TEST(ShiftJis, DecodesRepeatedCharactersAsTheFirstTime) {
+    // Characters met before are decoded from what was kept of them, bad
+    // sequences still stop the decoding at the same offset.
+    const std::string concrete = "\x95\x81\x92\xCA\x83\x52\x83\x93\x83\x4E\x83\x8A\x81\x5B\x83\x67";
+    for (int time = 0; time < 2; ++time) {
+        std::string out;
+        ASSERT_TRUE(Cp932ToUtf8("1," + concrete + ",\xB1\xB2", out));
+        EXPECT_EQ(out, "1,普通コンクリート,ｱｲ");
+        EncodingError error;
+        EXPECT_FALSE(Cp932ToUtf8("\x83\x52\x80", out, &error));  // 0x80 is no character
+        EXPECT_EQ(error.offset, 2u);
+        EXPECT_FALSE(Cp932ToUtf8("x\xFD", out, &error));
+        EXPECT_EQ(error.offset, 1u);
+    }
 }
 
 TEST(ShiftJis, RoundTripsTheReferenceMaterialNames) {

@@ -220,18 +220,42 @@ std::string FixedFromDecimal(const Decimal& d, int decimals) {
     }
     // Otherwise every digit lies two or more places below 10^-decimals
     // (the significand has at most 17 digits): the value rounds to zero.
+    const bool negative = d.negative && units != 0;  // no "-0.00"
+
+    if (zeros == 0 && decimals <= kMaxPow10) {
+        // The usual case: `units` holds every digit. The integer part and
+        // then the fraction, padded to `decimals` digits, are written
+        // straight into place.
+        const std::uint64_t scale = kPow10[decimals];
+        char text[48];  // sign, 20 digits, point, 19 decimals
+        char* p = text;
+        if (negative) {
+            *p++ = '-';
+        }
+        p = std::to_chars(p, text + sizeof text, units / scale).ptr;
+        if (decimals > 0) {
+            *p++ = '.';
+            std::uint64_t fraction = units % scale;
+            for (int k = decimals - 1; k >= 0; --k) {
+                p[k] = static_cast<char>('0' + fraction % 10);
+                fraction /= 10;
+            }
+            p += decimals;
+        }
+        return std::string(text, p);
+    }
+
     char digits[24];
     const std::size_t size =
         static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, units).ptr - digits);
 
-    // The sign (none for a value that rounds to zero), leading zeros up to
-    // "0.00", the digits of `units` and the zeros they stand for, then the
-    // point moved in before the last `decimals` digits. Short texts are put
-    // together on the stack and copied into the string once.
+    // The sign, leading zeros up to "0.00", the digits of `units` and the
+    // zeros they stand for, then the point moved in before the last
+    // `decimals` digits. Short texts are put together on the stack and
+    // copied into the string once.
     const auto fraction = static_cast<std::size_t>(decimals);
     const std::size_t length = size + static_cast<std::size_t>(zeros);
     const std::size_t lead = length < fraction + 1 ? fraction + 1 - length : 0;
-    const bool negative = d.negative && units != 0;
     const std::size_t textSize = (negative ? 1 : 0) + lead + length + (fraction > 0 ? 1 : 0);
     char local[64];
     std::string heap;

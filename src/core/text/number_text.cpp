@@ -440,9 +440,17 @@ std::optional<double> ParseNumberField(std::string_view text) {
     }
     const std::size_t start = i;
     bool anyDigit = false;
+    std::uint64_t whole = 0;  // meaningful for up to 19 digits
     while (i < text.size() && IsDigit(text[i])) {
+        whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
         ++i;
         anyDigit = true;
+    }
+    if (anyDigit && i == text.size() && i - start <= 15) {
+        // A whole number of up to 15 digits (most fields of a project file)
+        // is an exact double, as ToDouble would find on a second pass.
+        const auto v = static_cast<double>(whole);
+        return negative ? -v : v;
     }
     if (i < text.size() && text[i] == '.') {
         ++i;

@@ -57,6 +57,17 @@ private:
 // Offset of the first byte of `s` from `from` on that is not ASCII, or
 // the size of `s`.
 std::size_t FirstNonAscii(std::string_view s, std::size_t from = 0) {
+    // Eight bytes at a time while all are ASCII (top bits clear): project
+    // files are ASCII but for the material names.
+    constexpr std::uint64_t kTopBits = 0x8080808080808080u;
+    while (s.size() - from >= sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, s.data() + from, sizeof word);
+        if ((word & kTopBits) != 0) {
+            break;
+        }
+        from += sizeof word;
+    }
     while (from < s.size() && static_cast<unsigned char>(s[from]) < 0x80) {
         ++from;
     }

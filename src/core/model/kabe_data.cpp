@@ -7,6 +7,13 @@ namespace karumoa::model {
 
 Kabe_Data::Kabe_Data() : zai_(2), netu_(2, 0.0f), atusa_(2, 0) {}
 
+Kabe_Data::Kabe_Data(Zai_Array&& Zai, Netu_Array&& Netu, Atusa_Array&& Atusa, std::int32_t Yoko_,
+                     std::int32_t Tate_, std::int16_t Houi_, bool kuuki_, float Netukanryuu_,
+                     std::int16_t Zokusei_) {
+    SetData(std::move(Zai), std::move(Netu), std::move(Atusa), Yoko_, Tate_, Houi_, kuuki_,
+            Netukanryuu_, Zokusei_);
+}
+
 void Kabe_Data::SetData(const Zai_Array& Zai, const Netu_Array& Netu, const Atusa_Array& Atusa,
                         std::int32_t Yoko_, std::int32_t Tate_, std::int16_t Houi_, bool kuuki_,
                         float Netukanryuu_, std::int16_t Zokusei_) {

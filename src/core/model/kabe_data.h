@@ -27,6 +27,12 @@ public:
     std::int16_t Zokusei = 0;    // attribute code
 
     Kabe_Data();
+    // A record filled as SetData(Zai, ...) fills one, without making the
+    // empty arrays of a new record first (the project reader builds every
+    // record from arrays it has read). Throws as SetData does.
+    Kabe_Data(Zai_Array&& Zai, Netu_Array&& Netu, Atusa_Array&& Atusa, std::int32_t Yoko,
+              std::int32_t Tate, std::int16_t Houi, bool kuuki, float Netukanryuu,
+              std::int16_t Zokusei);
 
     // Replaces the three layer arrays (copied whole, empty slots included)
     // and sets the six fields. Note the order: width before height. The

@@ -7,6 +7,11 @@ namespace karumoa::model {
 
 Mado_Data::Mado_Data() : tate_(2, 0), yoko_(2, 0), kazu_(2, 0) {}
 
+Mado_Data::Mado_Data(Array&& Tate, Array&& Yoko, Array&& Kazu, bool Braindo_, float Menseki_,
+                     std::int16_t Houi_) {
+    SetData(std::move(Tate), std::move(Yoko), std::move(Kazu), Braindo_, Menseki_, Houi_);
+}
+
 void Mado_Data::SetData(const Array& Tate, const Array& Yoko, const Array& Kazu, bool Braindo_,
                         float Menseki_, std::int16_t Houi_) {
     SetData(Array(Tate), Array(Yoko), Array(Kazu), Braindo_, Menseki_, Houi_);

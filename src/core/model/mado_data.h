@@ -18,6 +18,10 @@ public:
     std::int16_t Houi = 0;  // the wall's orientation, 0 for the skylight
 
     Mado_Data();
+    // A set filled as SetData(Tate, ...) fills one, without making the
+    // empty arrays of a new set first. Throws as SetData does.
+    Mado_Data(Array&& Tate, Array&& Yoko, Array&& Kazu, bool Braindo, float Menseki,
+              std::int16_t Houi);
 
     // Replaces the whole set (height array first). The arrays must have the
     // same length (at least 2); otherwise std::invalid_argument is thrown

@@ -413,8 +413,8 @@ private:
             return false;
         }
         for (int p = 1; p <= wall_count_; ++p) {
-            auto wall = std::make_shared<Kabe_Data>();
-            if (!Construction(Section::kWall, p, room, *wall)) {
+            std::shared_ptr<Kabe_Data> wall;
+            if (!Construction(Section::kWall, p, room, wall)) {
                 return false;
             }
             room.walls.Add(std::move(wall));
@@ -468,7 +468,8 @@ private:
 
     // One wall, roof or floor: header line, layer count, thicknesses,
     // conductivities, material names.
-    bool Construction(Section section, int element, const Parsed& room, Kabe_Data& out) {
+    bool Construction(Section section, int element, const Parsed& room,
+                      std::shared_ptr<Kabe_Data>& out) {
         const bool isWall = section == Section::kWall;
         auto f = [&](Field field, int index = 0) {
             return FieldRef{section, field, element, index};
@@ -526,16 +527,16 @@ private:
                 return false;
             }
         }
-        out.SetData(std::move(zai), std::move(netu), std::move(atusa), yoko, tate, houi, kuuki, k,
-                    zokusei);
+        out = std::make_shared<Kabe_Data>(std::move(zai), std::move(netu), std::move(atusa), yoko,
+                                          tate, houi, kuuki, k, zokusei);
         return true;
     }
 
     bool WallWindows(Parsed& room) {
         for (int p = 1; p <= wall_count_; ++p) {
-            auto windows = std::make_shared<Mado_Data>();
+            std::shared_ptr<Mado_Data> windows;
             const Kabe_Data& wall = *room.walls.Item(p);
-            if (!Windows(Section::kWallWindows, p, wall, *windows)) {
+            if (!Windows(Section::kWallWindows, p, wall, windows)) {
                 return false;
             }
             room.windows.Add(std::move(windows));
@@ -546,7 +547,8 @@ private:
     // One window set: header line, number of window types, counts,
     // heights, widths. Each window must fit the element it belongs to
     // (the wall, or the roof for the skylight), and so must their area.
-    bool Windows(Section section, int element, const Kabe_Data& host, Mado_Data& out) {
+    bool Windows(Section section, int element, const Kabe_Data& host,
+                 std::shared_ptr<Mado_Data>& out) {
         const bool skylight = section == Section::kSkylight;
         auto f = [&](Field field, int index = 0) {
             return FieldRef{section, field, element, index};
@@ -630,7 +632,8 @@ private:
                                        Mm(host.Yoko) + " を超えています。");
             }
         }
-        out.SetData(std::move(tate), std::move(yoko), std::move(kazu), braindo, menseki, houi);
+        out = std::make_shared<Mado_Data>(std::move(tate), std::move(yoko), std::move(kazu),
+                                          braindo, menseki, houi);
         return true;
     }
 
@@ -651,8 +654,8 @@ private:
                                           "は壁が4面あるときだけ登録できますが、壁は " +
                                           std::to_string(wall_count_) + " 面です。");
             }
-            auto record = std::make_shared<Kabe_Data>();
-            if (!Construction(section, 0, room, *record)) {
+            std::shared_ptr<Kabe_Data> record;
+            if (!Construction(section, 0, room, record)) {
                 return false;
             }
             (roof ? room.roof : room.floor) = std::move(record);
@@ -672,8 +675,8 @@ private:
         if (!room.roof) {
             return Invalid(count, "天窓は屋根があるときだけ登録できますが、屋根がありません。");
         }
-        auto record = std::make_shared<Mado_Data>();
-        if (!Windows(Section::kSkylight, 0, *room.roof, *record)) {
+        std::shared_ptr<Mado_Data> record;
+        if (!Windows(Section::kSkylight, 0, *room.roof, record)) {
             return false;
         }
         room.skylight = std::move(record);

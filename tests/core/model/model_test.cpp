@@ -94,6 +94,19 @@ TEST(Kabe_Data, RefusedArraysHandedOverAreKept) {
     EXPECT_EQ(wall.Atusa_Kaesi()[1], 10);
 }
 
+TEST(Kabe_Data, BuiltFromArraysAsSetDataFillsANewRecord) {
+    Kabe_Data filled;
+    filled.SetData({"", "a", ""}, {0, 1.4f, 0}, {0, 150, 0}, 5400, 2700, 5, true, 3.0f, 1);
+    EXPECT_EQ(Kabe_Data({"", "a", ""}, {0, 1.4f, 0}, {0, 150, 0}, 5400, 2700, 5, true, 3.0f, 1),
+              filled);
+    EXPECT_THROW(Kabe_Data({"", ""}, {0, 0}, {0, 10, 0}, 1, 1, 1, false, 1, 0),
+                 std::invalid_argument);
+    Mado_Data set;
+    set.SetData({0, 1200, 0}, {0, 1800, 0}, {0, 2, 0}, true, 4.32f, 5);
+    EXPECT_EQ(Mado_Data({0, 1200, 0}, {0, 1800, 0}, {0, 2, 0}, true, 4.32f, 5), set);
+    EXPECT_THROW(Mado_Data({0, 0}, {0, 0, 0}, {0, 0}, false, 0, 5), std::invalid_argument);
+}
+
 TEST(Mado_Data, WindowCountOfASet) {
     Mado_Data set;
     EXPECT_EQ(set.WindowCount(), 0);

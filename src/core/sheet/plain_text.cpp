@@ -355,10 +355,16 @@ void Compose(const Sheet& sheet, int r, Scratch& s) {
     s.composed[row] = true;
 }
 
-// Appends row `r` when its runs stand side by side, each copied whole
-// after the blanks that lead to it; false (nothing appended) when runs
-// overlap or start left of the first cell, which Compose handles.
-bool AppendSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
+// Cells a run takes. A sheet measured in monospace cells has them already.
+int RunCells(const Sheet& sheet, const TextRun& run) {
+    return sheet.cellTwips == MonospaceMetrics::kCellTwips
+               ? run.width / MonospaceMetrics::kCellTwips
+               : MonospaceMetrics::Cells(run.text);
+}
+
+// AppendSideBySide for runs that are not drawn left to right: sorted by
+// their cells first.
+bool AppendSortedSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
     const auto row = static_cast<std::size_t>(r);
     s.placed.clear();
     bool sorted = true;
@@ -368,11 +374,7 @@ bool AppendSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
         if (run.text.empty()) {
             continue;
         }
-        // A sheet measured in monospace cells has its runs' cells already.
-        const int cells = sheet.cellTwips == MonospaceMetrics::kCellTwips
-                              ? run.width / MonospaceMetrics::kCellTwips
-                              : MonospaceMetrics::Cells(run.text);
-        const Placed p{CellOf(run.x), cells, &run.text};
+        const Placed p{CellOf(run.x), RunCells(sheet, run), &run.text};
         if (p.cell < 0) {
             return false;
         }
@@ -396,6 +398,39 @@ bool AppendSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
         out.append(static_cast<std::size_t>(p.cell - cell), ' ');
         out += *p.text;
         cell = p.cell + p.cells;
+    }
+    while (out.size() > lineStart && out.back() == ' ') {
+        out.pop_back();
+    }
+    out += '\n';
+    return true;
+}
+
+// Appends row `r` when its runs stand side by side, each copied whole
+// after the blanks that lead to it; false (nothing appended) when runs
+// overlap or start left of the first cell, which Compose handles. The
+// builders draw a row left to right, so its runs are appended as they
+// come; only a row drawn in another order is sorted first.
+bool AppendSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
+    const auto row = static_cast<std::size_t>(r);
+    const std::size_t lineStart = out.size();
+    int cell = 0;      // first cell after the runs so far
+    int previous = 0;  // first cell of the last run
+    for (int k = s.starts[row]; k < s.starts[row + 1]; ++k) {
+        const TextRun& run =
+            sheet.runs[static_cast<std::size_t>(s.order[static_cast<std::size_t>(k)])];
+        if (run.text.empty()) {
+            continue;
+        }
+        const int at = CellOf(run.x);
+        if (at < cell || at < previous) {
+            out.resize(lineStart);
+            return AppendSortedSideBySide(sheet, r, s, out);
+        }
+        out.append(static_cast<std::size_t>(at - cell), ' ');
+        out += run.text;
+        previous = at;
+        cell = at + RunCells(sheet, run);
     }
     while (out.size() > lineStart && out.back() == ' ') {
         out.pop_back();

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include "calc/calc.h"
 #include "room_report.h"
@@ -11,9 +12,10 @@ namespace {
 
 // The load total as the load total window lists it: the four partial
 // loads, then their sum followed by the unit.
-sheet::Sheet TotalsSheet(const calc::LoadTotals& t, const sheet::TextMetrics& metrics) {
+sheet::Sheet TotalsSheet(const calc::LoadTotals& t, const sheet::TextMetrics& metrics,
+                         sheet::Sheet&& storage) {
     constexpr int kValueColumn = 10;
-    sheet::SheetWriter w(metrics);
+    sheet::SheetWriter w(metrics, std::move(storage));
     w.Moji_Sunpou(0);
     w.Hidari_Hyouji("項目", 0, sheet::kBlack);
     w.Migi_Hyouji("負荷", kValueColumn, sheet::kBlack);
@@ -38,6 +40,9 @@ sheet::Sheet TotalsSheet(const calc::LoadTotals& t, const sheet::TextMetrics& me
 
 void AppendTextReport(std::string& out, const RoomReport& r) {
     static const sheet::MonospaceMetrics metrics;
+    // The sheets are built and printed one after the other, room after
+    // room, all in the memory of one.
+    thread_local sheet::Sheet current;
     out += "==== ";
     out += r.file;
     out += " ====\n地点: ";
@@ -47,11 +52,14 @@ void AppendTextReport(std::string& out, const RoomReport& r) {
     out += "℃  室内温度: ";
     out += text::FormatFixed(r.situon / 10.0, 1);
     out += "℃\n\n構造体負荷計算\n";
-    sheet::AppendPlainText(sheet::BuildStructuralSheet(*r.structural, metrics), out);
+    current = sheet::BuildStructuralSheet(*r.structural, metrics, std::move(current));
+    sheet::AppendPlainText(current, out);
     out += "\n人体、照明、換気負荷計算\n";
-    sheet::AppendPlainText(sheet::BuildInternalSheet(*r.internal, metrics), out);
+    current = sheet::BuildInternalSheet(*r.internal, metrics, std::move(current));
+    sheet::AppendPlainText(current, out);
     out += "\n負荷合計\n";
-    sheet::AppendPlainText(TotalsSheet(*r.totals, metrics), out);
+    current = TotalsSheet(*r.totals, metrics, std::move(current));
+    sheet::AppendPlainText(current, out);
     out += '\n';
 }
 

@@ -16,6 +16,9 @@
 namespace karumoa::project {
 namespace {
 
+// Buffers kept from one file to the next are given back above this size.
+constexpr std::size_t kKeptBufferSize = 64 * 1024;
+
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -119,7 +122,13 @@ bool ReadProjectFile(const std::string& path, model::RoomModel& room, ReadError*
     }
     // Read to the end, but stop one chunk past the limit: the size from
     // fstat is only a hint (the file may grow, or not be a regular file).
-    std::string bytes;
+    // The buffer is kept for the next file read on this thread (a batch
+    // report reads thousands); one that grew large is given back then.
+    thread_local std::string bytes;
+    bytes.clear();
+    if (bytes.capacity() > kKeptBufferSize) {
+        bytes.shrink_to_fit();
+    }
     if (S_ISREG(st.st_mode)) {
         bytes.reserve(static_cast<std::size_t>(st.st_size));
     }

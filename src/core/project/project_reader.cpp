@@ -22,6 +22,7 @@ using model::RoomModel;
 using Kind = ReadError::Kind;
 
 constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+constexpr std::size_t kKeptDecodedSize = 64 * 1024;
 
 // The values a field accepts. `lo_open` excludes the lower bound (K and
 // the conductivities must be positive); an infinite bound leaves only the
@@ -747,7 +748,13 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
         }
         return false;
     }
-    std::string decoded;
+    // Kept from file to file on this thread, as ReadProjectFile keeps its
+    // buffer; given back when a large file made it large.
+    thread_local std::string decoded;
+    if (decoded.capacity() > kKeptDecodedSize) {
+        decoded.clear();
+        decoded.shrink_to_fit();
+    }
     text::EncodingError bad;
     if (!text::Cp932ToUtf8(bytes, decoded, &bad)) {
         if (error) {

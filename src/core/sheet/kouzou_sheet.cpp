@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "calc/kouzou_keisan.h"
 #include "model/codes.h"
@@ -267,7 +268,12 @@ void Garasu_Hyouji(SheetWriter& w, const calc::StructuralLoad& load) {
 }
 
 Sheet BuildStructuralSheet(const calc::StructuralLoad& load, const TextMetrics& metrics) {
-    SheetWriter w(metrics);
+    return BuildStructuralSheet(load, metrics, Sheet{});
+}
+
+Sheet BuildStructuralSheet(const calc::StructuralLoad& load, const TextMetrics& metrics,
+                           Sheet&& storage) {
+    SheetWriter w(metrics, std::move(storage));
     Kabe_Hyouji(w, load);
     Garasu_Hyouji(w, load);
     return w.Take();

@@ -24,6 +24,12 @@ namespace karumoa::sheet {
 Sheet BuildStructuralSheet(const calc::StructuralLoad& load, const TextMetrics& metrics);
 // The internal load report: occupants, lighting, ventilation.
 Sheet BuildInternalSheet(const calc::InternalLoad& load, const TextMetrics& metrics);
+// The same, built in the memory of a sheet no longer needed (see
+// SheetWriter), for callers that build many.
+Sheet BuildStructuralSheet(const calc::StructuralLoad& load, const TextMetrics& metrics,
+                           Sheet&& storage);
+Sheet BuildInternalSheet(const calc::InternalLoad& load, const TextMetrics& metrics,
+                         Sheet&& storage);
 
 // The sections one by one, on a writer. Kabe_Hyouji and Jintai_Hyouji
 // start the sheet (measuring, row 1); the others continue from the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace karumoa::sheet {
 
@@ -27,8 +28,18 @@ std::vector<const TextRun*> Sheet::RowRuns(int row) const {
 
 SheetWriter::SheetWriter(const TextMetrics& metrics) : metrics_(metrics) {}
 
+SheetWriter::SheetWriter(const TextMetrics& metrics, Sheet&& storage)
+    : metrics_(metrics), sheet_(std::move(storage)) {}
+
 void SheetWriter::Moji_Sunpou(int row) {
+    // An empty sheet in the room of the runs and lines there were.
+    std::vector<TextRun> runs = std::move(sheet_.runs);
+    std::vector<RuleLine> lines = std::move(sheet_.lines);
+    runs.clear();
+    lines.clear();
     sheet_ = Sheet{};
+    sheet_.runs = std::move(runs);
+    sheet_.lines = std::move(lines);
     // A full room's report has a few hundred runs.
     sheet_.runs.reserve(384);
     sheet_.lineHeight = metrics_.TextHeight();

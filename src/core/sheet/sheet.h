@@ -81,6 +81,11 @@ public:
 class SheetWriter {
 public:
     explicit SheetWriter(const TextMetrics& metrics);
+    // The same, drawing in the memory of a sheet no longer needed: its runs
+    // and lines are dropped but their room is kept, so that a caller
+    // building sheet after sheet (the command-line report) does not
+    // allocate it anew each time.
+    SheetWriter(const TextMetrics& metrics, Sheet&& storage);
 
     // Measures the line height and the column unit ("あ") and starts an
     // empty sheet at `row`, x at the left margin.

@@ -3,6 +3,7 @@
 // and the result, as coloured runs that flow along each line.
 
 #include <string>
+#include <utility>
 
 #include "calc/calc_texts.h"
 #include "calc/situnai_keisan.h"
@@ -378,7 +379,12 @@ void Kanki_Hyouji(SheetWriter& w, const calc::VentilationLoad& v) {
 }
 
 Sheet BuildInternalSheet(const calc::InternalLoad& load, const TextMetrics& metrics) {
-    SheetWriter w(metrics);
+    return BuildInternalSheet(load, metrics, Sheet{});
+}
+
+Sheet BuildInternalSheet(const calc::InternalLoad& load, const TextMetrics& metrics,
+                         Sheet&& storage) {
+    SheetWriter w(metrics, std::move(storage));
     Jintai_Hyouji(w, load.occupant);
     Syoumei_Hyouji(w, load.lighting);
     Kanki_Hyouji(w, load.ventilation);

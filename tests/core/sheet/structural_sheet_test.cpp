@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "calc/kouzou_keisan.h"
+#include "calc/situnai_keisan.h"
 #include "model/codes.h"
 #include "sheet/plain_text.h"
 #include "sheet/report_sheets.h"
@@ -135,6 +138,21 @@ TEST(StructuralSheet, AnEmptyRoomPrintsOnlyTheHeadings) {
     }
     // Both heading boxes are drawn all the same.
     EXPECT_EQ(s.lines.size(), 30u);
+}
+
+TEST(StructuralSheet, BuiltInTheMemoryOfAnotherSheetIsTheSame) {
+    const MonospaceMetrics m;
+    const Sheet fresh = BuildStructuralSheet(Load(4), m);
+    // Memory of a larger sheet, and of one with other lines and flow.
+    for (Sheet old : {BuildStructuralSheet(Load(4), m), BuildStructuralSheet(Load(1), m),
+                      BuildInternalSheet(calc::InternalLoad{}, m)}) {
+        const Sheet s = BuildStructuralSheet(Load(4), m, std::move(old));
+        EXPECT_EQ(s.runs, fresh.runs);
+        EXPECT_EQ(s.lines, fresh.lines);
+        EXPECT_EQ(s.lastRow, fresh.lastRow);
+        EXPECT_EQ(s.widestX, fresh.widestX);
+        EXPECT_EQ(RenderPlainText(s), RenderPlainText(fresh));
+    }
 }
 
 TEST(StructuralSheet, FormulaAndLegendRuns) {

@@ -136,7 +136,10 @@ bool FastDecimal(double value, int significant, Decimal& d) {
     const int e2 = e + 53;        // 2^(e2-1) <= |value| < 2^e2
     // 10^E <= |value| < 10^(E+1): start from the binary exponent's
     // estimate, which is at most one too small, and correct it.
-    int exponent = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
+    // floor((e2 - 1) log10 2) in integers: 78913 / 2^18 is close enough to
+    // log10 2 to give the same for every exponent of a double, and spares
+    // a conversion and a rounding of floating point.
+    int exponent = ((e2 - 1) * 78913) >> 18;
     std::uint64_t n = 0;
     for (int tries = 0;; ++tries) {
         if (tries == 3 || !ScaledRound(m, e, significant - 1 - exponent, n)) {

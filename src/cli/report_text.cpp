@@ -40,9 +40,11 @@ sheet::Sheet TotalsSheet(const calc::LoadTotals& t, const sheet::TextMetrics& me
 
 void AppendTextReport(std::string& out, const RoomReport& r) {
     static const sheet::MonospaceMetrics metrics;
-    // The sheets are built and printed one after the other, room after
-    // room, all in the memory of one.
-    thread_local sheet::Sheet current;
+    // Each sheet is built in the memory of the same sheet of the room
+    // before, which then allocates next to nothing.
+    thread_local sheet::Sheet structural;
+    thread_local sheet::Sheet internal;
+    thread_local sheet::Sheet totals;
     out += "==== ";
     out += r.file;
     out += " ====\n地点: ";
@@ -52,14 +54,14 @@ void AppendTextReport(std::string& out, const RoomReport& r) {
     out += "℃  室内温度: ";
     out += text::FormatFixed(r.situon / 10.0, 1);
     out += "℃\n\n構造体負荷計算\n";
-    current = sheet::BuildStructuralSheet(*r.structural, metrics, std::move(current));
-    sheet::AppendPlainText(current, out);
+    structural = sheet::BuildStructuralSheet(*r.structural, metrics, std::move(structural));
+    sheet::AppendPlainText(structural, out);
     out += "\n人体、照明、換気負荷計算\n";
-    current = sheet::BuildInternalSheet(*r.internal, metrics, std::move(current));
-    sheet::AppendPlainText(current, out);
+    internal = sheet::BuildInternalSheet(*r.internal, metrics, std::move(internal));
+    sheet::AppendPlainText(internal, out);
     out += "\n負荷合計\n";
-    current = TotalsSheet(*r.totals, metrics, std::move(current));
-    sheet::AppendPlainText(current, out);
+    totals = TotalsSheet(*r.totals, metrics, std::move(totals));
+    sheet::AppendPlainText(totals, out);
     out += '\n';
 }
 

@@ -29,17 +29,25 @@ std::vector<const TextRun*> Sheet::RowRuns(int row) const {
 SheetWriter::SheetWriter(const TextMetrics& metrics) : metrics_(metrics) {}
 
 SheetWriter::SheetWriter(const TextMetrics& metrics, Sheet&& storage)
-    : metrics_(metrics), sheet_(std::move(storage)) {}
+    : metrics_(metrics), sheet_(std::move(storage)) {
+    Restart();
+}
 
-void SheetWriter::Moji_Sunpou(int row) {
-    // An empty sheet in the room of the runs and lines there were.
+void SheetWriter::Restart() {
+    // The runs stay as they are, to be filled again from the first; a run
+    // drawn over one of them keeps the room of its text, so a sheet drawn
+    // in the memory of one like it allocates nothing.
     std::vector<TextRun> runs = std::move(sheet_.runs);
     std::vector<RuleLine> lines = std::move(sheet_.lines);
-    runs.clear();
     lines.clear();
     sheet_ = Sheet{};
     sheet_.runs = std::move(runs);
     sheet_.lines = std::move(lines);
+    runCount_ = 0;
+}
+
+void SheetWriter::Moji_Sunpou(int row) {
+    Restart();
     // A full room's report has a few hundred runs.
     sheet_.runs.reserve(384);
     sheet_.lineHeight = metrics_.TextHeight();
@@ -52,7 +60,10 @@ void SheetWriter::Moji_Sunpou(int row) {
 void SheetWriter::Put(std::string_view text, int x, int width, Color color) {
     // Filled in place: building a run and moving it in costs about twice
     // as much, and a report has some hundred runs.
-    TextRun& run = sheet_.runs.emplace_back();
+    if (runCount_ == sheet_.runs.size()) {
+        sheet_.runs.emplace_back();
+    }
+    TextRun& run = sheet_.runs[runCount_++];
     run.row = row_;
     run.x = x;
     run.width = width;
@@ -89,8 +100,10 @@ void SheetWriter::Sen(int x1, int y1, int x2, int y2, Color color) {
 
 Sheet SheetWriter::Take() {
     sheet_.lastRow = row_;
+    sheet_.runs.resize(runCount_);
     Sheet out = std::move(sheet_);
     sheet_ = Sheet{};
+    runCount_ = 0;
     row_ = 0;
     x_ = kLeftMargin;
     return out;

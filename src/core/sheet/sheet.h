@@ -84,7 +84,7 @@ public:
     // The same, drawing in the memory of a sheet no longer needed: its runs
     // and lines are dropped but their room is kept, so that a caller
     // building sheet after sheet (the command-line report) does not
-    // allocate it anew each time.
+    // allocate it anew each time; least of all in a sheet like the last.
     SheetWriter(const TextMetrics& metrics, Sheet&& storage);
 
     // Measures the line height and the column unit ("あ") and starts an
@@ -116,10 +116,13 @@ public:
     Sheet Take();
 
 private:
+    // Empties the sheet, keeping the memory of its runs and lines.
+    void Restart();
     void Put(std::string_view text, int x, int width, Color color);
 
     const TextMetrics& metrics_;
     Sheet sheet_;
+    std::size_t runCount_ = 0;  // runs of sheet_ drawn; any beyond are kept for reuse
     int row_ = 0;
     int x_ = kLeftMargin;
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <numeric>
 #include <vector>
 
 namespace karumoa::sheet {
@@ -211,15 +210,22 @@ struct Placed {
 };
 
 struct Scratch {
-    std::vector<int> order;       // run indices by row
-    std::vector<int> starts;      // first entry of each row in `order`, and one past the end
+    std::vector<int> order;       // run indices by row, unless inRowOrder
+    std::vector<int> starts;      // first run (see RunAt) of each row, and one past the end
     std::vector<CellLine> lines;  // the rows that rules cross or whose runs overlap
     std::vector<bool> composed;   // whether a row is in `lines`
     std::vector<Separator> separators;
     std::vector<Vertical> verticals;
     std::vector<Placed> placed;
     std::string separator;
+    bool inRowOrder = true;  // the runs are grouped by row as they stand; `order` unused
 };
+
+// The k-th run in row order (see GroupByRow).
+const TextRun& RunAt(const Sheet& sheet, const Scratch& s, int k) {
+    const auto i = static_cast<std::size_t>(k);
+    return sheet.runs[s.inRowOrder ? i : static_cast<std::size_t>(s.order[i])];
+}
 
 // A separator line holds only "-", "+" and blanks, one byte a cell, so it
 // is put together as text rather than cell by cell.
@@ -292,23 +298,17 @@ void PlaceVertical(Scratch& s, Vertical& v, int rowCount) {
     }
 }
 
-// Sorts the runs of every row into `s.order`, each row's runs in drawing
-// order. The builders draw row by row, so the runs are usually in row order
-// already: then only the rows' starts are found, without sorting. Otherwise
-// a counting sort (rows are small integers).
-void GroupByRow(const Sheet& sheet, int rowCount, Scratch& s) {
+// Groups the runs by row, each row's runs in drawing order: the runs of
+// row r are RunAt(k) for starts[r] <= k < starts[r + 1]. The builders draw
+// row by row, so the runs are usually in row order already (`inRowOrder`:
+// rows never decreasing, none negative); then only the rows' starts are
+// found. Otherwise a counting sort into `s.order` (rows are small integers).
+void GroupByRow(const Sheet& sheet, int rowCount, bool inRowOrder, Scratch& s) {
     const auto rows = static_cast<std::size_t>(rowCount);
     const std::size_t n = sheet.runs.size();
     s.starts.assign(rows + 1, 0);
-    bool inRowOrder = true;
-    for (std::size_t i = 0, previous = 0; i < n && inRowOrder; ++i) {
-        const int row = sheet.runs[i].row;
-        inRowOrder = row >= 0 && static_cast<std::size_t>(row) >= previous;
-        previous = static_cast<std::size_t>(std::max(row, 0));
-    }
+    s.inRowOrder = inRowOrder;
     if (inRowOrder) {
-        s.order.resize(n);
-        std::iota(s.order.begin(), s.order.end(), 0);
         std::size_t i = 0;
         for (std::size_t r = 0; r <= rows; ++r) {
             while (i < n && static_cast<std::size_t>(sheet.runs[i].row) < r) {
@@ -348,8 +348,7 @@ void Compose(const Sheet& sheet, int r, Scratch& s) {
     CellLine& line = s.lines[row];
     line.Reset();
     for (int k = s.starts[row]; k < s.starts[row + 1]; ++k) {
-        const TextRun& run =
-            sheet.runs[static_cast<std::size_t>(s.order[static_cast<std::size_t>(k)])];
+        const TextRun& run = RunAt(sheet, s, k);
         line.Put(CellOf(run.x), run.text);
     }
     s.composed[row] = true;
@@ -369,8 +368,7 @@ bool AppendSortedSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& 
     s.placed.clear();
     bool sorted = true;
     for (int k = s.starts[row]; k < s.starts[row + 1]; ++k) {
-        const TextRun& run =
-            sheet.runs[static_cast<std::size_t>(s.order[static_cast<std::size_t>(k)])];
+        const TextRun& run = RunAt(sheet, s, k);
         if (run.text.empty()) {
             continue;
         }
@@ -417,8 +415,7 @@ bool AppendSideBySide(const Sheet& sheet, int r, Scratch& s, std::string& out) {
     int cell = 0;      // first cell after the runs so far
     int previous = 0;  // first cell of the last run
     for (int k = s.starts[row]; k < s.starts[row + 1]; ++k) {
-        const TextRun& run =
-            sheet.runs[static_cast<std::size_t>(s.order[static_cast<std::size_t>(k)])];
+        const TextRun& run = RunAt(sheet, s, k);
         if (run.text.empty()) {
             continue;
         }
@@ -479,11 +476,15 @@ void AppendPlainText(const Sheet& sheet, std::string& out) {
     const int lineHeight = sheet.lineHeight > 0 ? sheet.lineHeight : 1;
 
     int lastRow = std::max(sheet.lastRow, 0);
+    bool inRowOrder = true;
+    int previousRow = 0;
     for (const TextRun& run : sheet.runs) {
         lastRow = std::max(lastRow, run.row);
+        inRowOrder = inRowOrder && run.row >= previousRow;
+        previousRow = run.row;
     }
     const int rowCount = lastRow + 1;
-    GroupByRow(sheet, rowCount, s);
+    GroupByRow(sheet, rowCount, inRowOrder, s);
     if (s.lines.size() < static_cast<std::size_t>(rowCount)) {
         s.lines.resize(static_cast<std::size_t>(rowCount));
     }

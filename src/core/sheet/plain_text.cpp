@@ -109,6 +109,10 @@ public:
     void Put(int cell, std::string_view text) {
         std::size_t i = 0;
         while (i < text.size()) {
+            if (static_cast<unsigned char>(text[i]) < 0x80) {
+                Set(cell++, text.data() + i++, 1);  // ASCII: one byte, one cell
+                continue;
+            }
             const Char ch = CharAt(text, i);
             Set(cell, text.data() + i, ch.size, ch.wide);
             cell += ch.wide ? 2 : 1;
@@ -126,9 +130,17 @@ public:
         if (cell < 0) {
             return;
         }
-        Clear(cell);
+        if (cell >= used_) {
+            // Past the end of the line, as text mostly is written: only
+            // the cells up to it to blank.
+            Grow(cell + (wide ? 2 : 1));
+        } else {
+            Clear(cell);
+            if (wide) {
+                Clear(cell + 1);
+            }
+        }
         if (wide) {
-            Clear(cell + 1);
             cells_[Index(cell + 1)].kind = Cell::kSecondHalf;
         }
         Cell& c = cells_[Index(cell)];
@@ -158,15 +170,20 @@ public:
 private:
     static std::size_t Index(int cell) { return static_cast<std::size_t>(cell); }
 
+    // Extends the line with blank cells to `used` cells.
+    void Grow(int used) {
+        if (Index(used) > cells_.size()) {
+            cells_.resize(Index(used) + 64);
+        }
+        std::fill(cells_.begin() + used_, cells_.begin() + used, Cell{});
+        used_ = used;
+    }
+
     // Blanks a cell and the other half of a wide character it belongs to,
     // growing the line as needed.
     void Clear(int cell) {
         if (cell >= used_) {
-            if (Index(cell) >= cells_.size()) {
-                cells_.resize(Index(cell) + 64);
-            }
-            std::fill(cells_.begin() + used_, cells_.begin() + cell + 1, Cell{});
-            used_ = cell + 1;
+            Grow(cell + 1);
         }
         Cell& c = cells_[Index(cell)];
         if (c.kind == Cell::kSecondHalf && cell > 0) {

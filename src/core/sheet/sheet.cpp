@@ -58,8 +58,9 @@ void SheetWriter::Moji_Sunpou(int row) {
 }
 
 void SheetWriter::Put(std::string_view text, int x, int width, Color color) {
-    // Filled in place: building a run and moving it in costs about twice
-    // as much, and a report has some hundred runs.
+    // Filled in place, in a run left from an earlier sheet where there is
+    // one: building a run and moving it in costs about twice as much, and
+    // a report has some hundred runs.
     if (runCount_ == sheet_.runs.size()) {
         sheet_.runs.emplace_back();
     }

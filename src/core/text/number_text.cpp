@@ -252,10 +252,11 @@ std::string FixedFromDecimal(const Decimal& d, int decimals) {
     const std::size_t size =
         static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, units).ptr - digits);
 
-    // The sign, leading zeros up to "0.00", the digits of `units` and the
-    // zeros they stand for, then the point moved in before the last
-    // `decimals` digits. Short texts are put together on the stack and
-    // copied into the string once.
+    // The rest: more places than significant digits (the zeros they stand
+    // for need not fit in 64 bits), or over 19 decimals. The sign, leading
+    // zeros up to "0.00", the digits of `units` and their zeros, then the
+    // point moved in before the last `decimals` digits. Short texts are put
+    // together on the stack and copied into the string once.
     const auto fraction = static_cast<std::size_t>(decimals);
     const std::size_t length = size + static_cast<std::size_t>(zeros);
     const std::size_t lead = length < fraction + 1 ? fraction + 1 - length : 0;
@@ -278,7 +279,10 @@ std::string FixedFromDecimal(const Decimal& d, int decimals) {
         std::copy_backward(p - fraction, p, p + 1);
         *(p - fraction) = '.';
     }
-    return text == local ? std::string(local, textSize) : heap;
+    if (text == local) {
+        return std::string(local, textSize);
+    }
+    return heap;
 }
 
 // Shortest plain form with `significant` digits: fixed where possible,

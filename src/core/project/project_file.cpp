@@ -174,15 +174,28 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         return SaveFailure(error, ENOENT);
     }
     namespace fs = std::filesystem;
-    const fs::path target(path);
+    // A symbolic link is saved through: the file it points to is replaced,
+    // not the link, which would otherwise leave the linked file stale.
+    fs::path target(path);
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (ec) {
+            return SaveFailure(error, ec.value());
+        }
+        target = resolved;
+    }
     const std::string base = target.filename().string();
     if (base.empty() || base == "." || base == "..") {
         return SaveFailure(error, EISDIR);
     }
     const fs::path folder = target.parent_path();
 
-    // Created with 0666: the kernel applies the umask, so the file gets the
-    // permissions any new file of the user gets.
+    // A file saved over keeps its permissions (a private file stays
+    // private); a new one is created with 0666 less the umask, as any new
+    // file of the user.
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
     std::string temporary;
     int raw = -1;
     for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
@@ -201,6 +214,9 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         ::unlink(temporary.c_str());
         return SaveFailure(error, error_number);
     };
+    if (replacing && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
+        return abandon(errno);
+    }
     if (!WriteAll(fd.get(), bytes)) {
         return abandon(errno);
     }
@@ -212,7 +228,7 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         ::unlink(temporary.c_str());
         return SaveFailure(error, e);
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
         const int e = errno;
         ::unlink(temporary.c_str());
         return SaveFailure(error, e);

@@ -73,6 +73,20 @@ TEST_F(ProjectFiles, SaveWritesTheWritersBytesWithNormalPermissions) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"room.kmd"});
 }
 
+TEST_F(ProjectFiles, SavingOverAFileKeepsItsPermissionsAndSavesThroughALink) {
+    Put(Path("private.kmd"), "old");
+    ASSERT_EQ(::chmod(Path("private.kmd").c_str(), 0600), 0);
+    fs::create_symlink("private.kmd", dir_ / "link.kmd");
+    SaveError error;
+    ASSERT_TRUE(SaveProjectFile(Path("link.kmd"), ExampleRoom(), &error)) << error.Message();
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.kmd"));
+    EXPECT_EQ(Slurp(Path("private.kmd")), Write(ExampleRoom()));
+    struct stat st {};
+    ASSERT_EQ(::stat(Path("private.kmd").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"link.kmd", "private.kmd"}));
+}
+
 TEST_F(ProjectFiles, FailedSavesReportAndLeaveNothingBehind) {
     Put(Path("plain-file"), "not a folder");
     struct Case {

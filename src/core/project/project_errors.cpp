@@ -131,13 +131,12 @@ std::string FieldName(const FieldRef& f) {
     }
     std::string s;
     if (f.section == Section::kWall) {
-        s = "壁" + std::to_string(f.element);
+        s = "壁" + std::to_string(f.element) + " の";
     } else if (f.section == Section::kWallWindows) {
-        s = "壁" + std::to_string(f.element) + " の窓";
+        s = "壁" + std::to_string(f.element) + " の窓の";
     } else {
-        s = ElementName(f.section);
+        s = std::string(ElementName(f.section)) + "の";
     }
-    s += " の";
     s += Quoted(RecordFieldName(f));
     if (f.index > 0) {
         const bool layer =

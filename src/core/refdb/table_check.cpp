@@ -51,8 +51,9 @@ const TableNeeds& NeedsOf(std::size_t index) {
           {3, 3, 1, -1, K::Single},
           {4, 9, 1, -1, K::Int16},
           {10, 11, 1, -1, K::Single}}},
-        // Syoudo: one level per record, places of building types 1..6.
-        {1, 7, {{0, -1, 0, 0, K::Int16}}},
+        // Syoudo: one level per record, places of building types 1..6. A
+        // new room starts on level 1, so at least two levels.
+        {2, 7, {{0, -1, 0, 0, K::Int16}}},
         // KankiRyou: minimum and recommended rates of the places.
         {2, 7, {{0, 1, 0, -1, K::Single}}},
     }};
@@ -88,8 +89,8 @@ bool NumberFits(const std::string& cell, NumberKind kind) {
     if (first == std::string::npos) {
         return false;
     }
-    const std::optional<double> value = text::ParseNumberField(
-        std::string_view(cell).substr(first, last - first + 1));
+    const std::optional<double> value =
+        text::ParseNumberField(std::string_view(cell).substr(first, last - first + 1));
     if (!value) {
         return false;
     }

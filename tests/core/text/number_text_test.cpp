@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -17,11 +18,12 @@ TEST(LeadingNumber, ReadsTheLeadingNumberOfTypedAndTableText) {
         double value;
     };
     const Case cases[] = {
-        {"", 0},           {"   ", 0},      {"abc", 0},      {"___", 0},     {"12__", 12},
-        {"1__", 1},        {" .5", 0.5},    {"-.25", -0.25}, {"+7", 7},      {"3mm", 3},
-        {"1E-05", 1e-05},  {"2.5e3", 2500}, {"1D2", 100},    {"1e", 1},      {"1 2 3", 123},
-        {"\t26.5\r\n", 26.5}, {"1.2.3", 1.2}, {"- 5", -5},   {"32.6", 32.6}, {"1,000", 1},
-        {"0.043", 0.043},  {".", 0},        {"-", 0},        {" ", 0},
+        {"", 0},          {"   ", 0},  {"abc", 0},       {"___", 0},
+        {"12__", 12},     {"1__", 1},  {" .5", 0.5},     {"-.25", -0.25},
+        {"+7", 7},        {"3mm", 3},  {"1E-05", 1e-05}, {"2.5e3", 2500},
+        {"1D2", 100},     {"1e", 1},   {"1 2 3", 123},   {"\t26.5\r\n", 26.5},
+        {"1.2.3", 1.2},   {"- 5", -5}, {"32.6", 32.6},   {"1,000", 1},
+        {"0.043", 0.043}, {".", 0},    {"-", 0},         {" ", 0},
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << '"' << c.text << '"';
@@ -91,7 +93,7 @@ TEST(FormatFixed, TwoAndOneDecimalsHalvesAwayFromZero) {
     EXPECT_EQ(FormatFixed(20.0f, 2), "20.00");
     EXPECT_EQ(FormatFixed(0.0f, 2), "0.00");
     EXPECT_EQ(FormatFixed(3.24f, 2), "3.24");
-    EXPECT_EQ(FormatFixed(2.345f, 2), "2.35");   // taken at its 7 digits, 2.345000
+    EXPECT_EQ(FormatFixed(2.345f, 2), "2.35");  // taken at its 7 digits, 2.345000
     EXPECT_EQ(FormatFixed(-2.345f, 2), "-2.35");
     EXPECT_EQ(FormatFixed(0.005f, 2), "0.01");
     EXPECT_EQ(FormatFixed(0.004f, 2), "0.00");
@@ -167,6 +169,17 @@ TEST(FileNumber, ProjectFileFormOfSingles) {
     EXPECT_EQ(FileNumber(1.0f / 0.25833334f), "3.870968");
     EXPECT_EQ(FileNumber(100.0f), "100");
     EXPECT_EQ(FileNumber(-1.0f), "-1");
+    EXPECT_EQ(FileNumber(0.1f), ".1");  // not .1000000015
+    EXPECT_EQ(FileNumber(-0.1f), "-.1");
+    EXPECT_EQ(FileNumber(0.0001f), ".0001");
+    EXPECT_EQ(FileNumber(9.999999e-05f), "9.999999E-05");
+    EXPECT_EQ(FileNumber(-1.5e-7f), "-1.5E-07");
+    EXPECT_EQ(FileNumber(1e7f), "1E+07");
+    EXPECT_EQ(FileNumber(9999999.0f), "9999999");
+    EXPECT_EQ(FileNumber(1234567.5f), "1234568");  // a tie at the seventh digit goes to even
+    EXPECT_EQ(FileNumber(FLT_MAX), "3.402823E+38");
+    EXPECT_EQ(FileNumber(-FLT_MIN), "-1.175494E-38");
+    EXPECT_EQ(FileNumber(std::numeric_limits<float>::denorm_min()), "1.401298E-45");
 }
 
 TEST(FileNumber, ReadsBackToTheSameSingle) {
@@ -182,6 +195,16 @@ TEST(FileNumber, ReadsBackToTheSameSingle) {
             continue;
         }
         const std::string text = FileNumber(f);
+        // The C library's %.7G gives the same digits and exponent form;
+        // only the zero before the point is dropped.
+        char c[32];
+        std::snprintf(c, sizeof c, "%.7G", static_cast<double>(f));
+        std::string expected = c;
+        const std::size_t zero = expected.find("0.");
+        if (zero == (expected[0] == '-' ? 1u : 0u)) {
+            expected.erase(zero, 1);
+        }
+        EXPECT_EQ(text, f == 0.0f ? "0" : expected);
         const auto back = ParseNumberField(text);
         ASSERT_TRUE(back.has_value()) << text;
         const float g = static_cast<float>(*back);

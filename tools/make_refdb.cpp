@@ -29,6 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using karumoa::refdb::LoadError;
+using karumoa::refdb::QuoteIdentifier;
 using karumoa::refdb::ReferenceData;
 using karumoa::refdb::Table;
 using karumoa::tools::CsvError;
@@ -40,17 +41,6 @@ struct CloseDb {
 struct FinalizeStmt {
     void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 };
-
-std::string QuoteIdentifier(const std::string& name) {
-    std::string quoted = "\"";
-    for (char c : name) {
-        quoted.push_back(c);
-        if (c == '"') {
-            quoted.push_back('"');
-        }
-    }
-    return quoted + "\"";
-}
 
 // Whether `s` is well-formed UTF-8 (no overlong forms, no surrogates).
 bool IsUtf8(std::string_view s) {

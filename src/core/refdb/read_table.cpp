@@ -25,18 +25,6 @@ struct FinalizeStmt {
 using Db = std::unique_ptr<sqlite3, CloseDb>;
 using Stmt = std::unique_ptr<sqlite3_stmt, FinalizeStmt>;
 
-std::string QuoteIdentifier(const std::string& name) {
-    std::string quoted = "\"";
-    for (char c : name) {
-        quoted.push_back(c);
-        if (c == '"') {
-            quoted.push_back('"');
-        }
-    }
-    quoted.push_back('"');
-    return quoted;
-}
-
 bool IsNotDatabase(int code) {
     const int primary = code & 0xff;
     return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
@@ -160,6 +148,18 @@ private:
 };
 
 }  // namespace
+
+std::string QuoteIdentifier(std::string_view name) {
+    std::string quoted = "\"";
+    for (char c : name) {
+        quoted.push_back(c);
+        if (c == '"') {
+            quoted.push_back('"');
+        }
+    }
+    quoted.push_back('"');
+    return quoted;
+}
 
 std::optional<Table> ReadTable(const std::string& path, const std::string& table,
                                LoadError* error) {

@@ -52,6 +52,9 @@ struct LoadError {
     int column = -1;
 };
 
+// A table or column name quoted for SQL: "name", inner quotes doubled.
+std::string QuoteIdentifier(std::string_view name);
+
 // Reads table `table` of the SQLite file `path` whole, records in rowid
 // order (opened read-only, never created). A missing file, a file that is
 // not a database, a missing table or a failed read is nullopt with `error`

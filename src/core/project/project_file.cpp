@@ -214,7 +214,7 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         ::unlink(temporary.c_str());
         return SaveFailure(error, error_number);
     };
-    if (replacing && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
+    if (replacing && ::fchmod(fd.get(), existing.st_mode & 0777) != 0) {
         return abandon(errno);
     }
     if (!WriteAll(fd.get(), bytes)) {

@@ -71,15 +71,12 @@ TEST(Kabe_Data, TotalThicknessDoesNotOverflowSixteenBits) {
     EXPECT_EQ(wall.Zen_Atusa(), 60000);
 }
 
-TEST(Kabe_Data, ArraysOfDifferentBoundsAreRefused) {
+TEST(Kabe_Data, ArraysOfDifferentBoundsAreRefusedAndKept) {
     Kabe_Data wall;
     EXPECT_THROW(wall.SetData({"", "a", ""}, {0, 1}, {0, 10, 0}, 1, 1, 1, false, 1, 0),
                  std::invalid_argument);
     EXPECT_EQ(wall.LayerCount(), 0);
-}
-
-TEST(Kabe_Data, RefusedArraysHandedOverAreKept) {
-    Kabe_Data wall;
+    // Arrays handed over are left with the caller when refused.
     Kabe_Data::Zai_Array zai{"", "a", ""};
     Kabe_Data::Netu_Array netu{0, 1};
     Kabe_Data::Atusa_Array atusa{0, 10, 0};

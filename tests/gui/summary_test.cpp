@@ -191,9 +191,14 @@ private Q_SLOTS:
             popup->actions().constFirst()->trigger();
             popup->close();
         });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+        // The click lands on the panel that fills the status bar; the menu
+        // must open all the same.
+        QWidget* under = goukei.StatusBar1()->childAt(5, 5);
+        QVERIFY(under != nullptr);
+        QContextMenuEvent click(QContextMenuEvent::Mouse,
+                                under->mapFrom(goukei.StatusBar1(), QPoint(5, 5)),
                                 goukei.StatusBar1()->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(goukei.StatusBar1(), &click);
+        QApplication::sendEvent(under, &click);
 
         QCOMPARE(title, QStringLiteral("合計表示"));
         QCOMPARE(items, QStringList{"Mnu_Goukei_Nomi=合計のみ表示"});

@@ -233,6 +233,13 @@ private Q_SLOTS:
         kabe.List1()->setCurrentRow(6);
         QCOMPARE(list2->currentRow(), 6);
         QVERIFY(list2->item(6)->isSelected());
+        // A Ctrl-click that leaves no material selected leaves no
+        // conductivity selected either.
+        QListWidget* list1 = kabe.List1();
+        QTest::mouseClick(list1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list1->visualItemRect(list1->item(6)).center());
+        QVERIFY(list1->selectedItems().isEmpty());
+        QVERIFY(list2->selectedItems().isEmpty());
     }
 
     void dimensionLimits_data() {

@@ -118,9 +118,18 @@ private Q_SLOTS:
         QCOMPARE(mado.Mado_Bangou(), 1);
         QCOMPARE(mado.Goukei_Label()->text(), QStringLiteral("0"));
         QCOMPARE(mado.Mado_Menseki(), 0.0f);
-        // Exactly the wall's area is allowed.
+        // Exactly the wall's area is allowed, also where the total in
+        // single precision comes to a little more (2.4 + 2.4 + 2.4).
         test::AddWindows(mado, 3000, 2400, 1);
         QCOMPARE(prompts().messages.size(), std::size_t{1});
+        QCOMPARE(mado.Goukei_Label()->text(), QStringLiteral("7.2"));
+        QTest::mouseClick(mado.Crear_Button(), Qt::LeftButton);
+        for (int i = 0; i < 3; ++i) {
+            test::AddWindows(mado, 1000, 2400, 1);
+        }
+        QVERIFY(mado.Mado_Menseki() > 7.2f);
+        QCOMPARE(prompts().messages.size(), std::size_t{1});
+        QCOMPARE(mado.Mado_Bangou(), 4);
         QCOMPARE(mado.Goukei_Label()->text(), QStringLiteral("7.2"));
     }
 

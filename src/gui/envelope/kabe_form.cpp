@@ -58,8 +58,10 @@ int SelectedRow(const QListWidget* list) {
 
 void SelectRow(QListWidget* list, int row) {
     if (row < 0 || row >= list->count()) {
-        list->setCurrentRow(-1);
-        list->clearSelection();
+        if (SelectedRow(list) >= 0 || list->currentRow() >= 0) {
+            list->setCurrentRow(-1);
+            list->clearSelection();
+        }
         return;
     }
     if (SelectedRow(list) != row || list->currentRow() != row) {
@@ -105,11 +107,13 @@ void Kabe_Form::BuildControls() {
     }
     list1_->setFixedWidth(list1_->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))) + 12);
     list2_->setFixedWidth(list2_->fontMetrics().horizontalAdvance(QStringLiteral("0.0000")) + 20);
-    // Each list follows the other's row, on a click as on a drag.
-    connect(list1_, &QListWidget::currentRowChanged, this,
-            [this](int row) { SelectRow(list2_, row); });
-    connect(list2_, &QListWidget::currentRowChanged, this,
-            [this](int row) { SelectRow(list1_, row); });
+    // Each list follows the other's selection, on a click as on a drag,
+    // and also when a Ctrl-click leaves no row selected: a conductivity is
+    // never shown selected beside an unselected material.
+    connect(list1_, &QListWidget::itemSelectionChanged, this,
+            [this] { SelectRow(list2_, SelectedRow(list1_)); });
+    connect(list2_, &QListWidget::itemSelectionChanged, this,
+            [this] { SelectRow(list1_, SelectedRow(list2_)); });
 
     atusaEdit_ = MakeMaskedField(QStringLiteral("###;_"), "Atusa_Edit", this);
     connect(atusaEdit_, &QLineEdit::returnPressed, this, &Kabe_Form::Sou_Tuika);

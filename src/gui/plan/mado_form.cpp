@@ -359,6 +359,9 @@ void Mado_Form::AddAndShow() {
 void Mado_Form::Mado_Hyouji() {
     listView1_->clear();
     menseki_ = 0.0f;
+    // The glass in mm2, exactly: the single-precision total can round up
+    // above the element's area when the windows fill it exactly.
+    std::int64_t glass = 0;
     for (int i = 1; i < Mado_Bangou(); ++i) {
         const auto slot = static_cast<std::size_t>(i);
         auto* item = new QTreeWidgetItem(listView1_);
@@ -370,9 +373,10 @@ void Mado_Form::Mado_Hyouji() {
         // Each term in double, the sum held in single precision.
         menseki_ = static_cast<float>(static_cast<double>(menseki_) +
                                       yoko_[slot] / 1000.0 * (tate_[slot] / 1000.0) * kazu_[slot]);
+        glass += std::int64_t{yoko_[slot]} * tate_[slot] * kazu_[slot];
     }
     goukeiLabel_->setText(QString::fromStdString(text::PlainNumber(menseki_)));
-    if (static_cast<double>(menseki_) > yokoGenkai_ / 1000.0 * (tateGenkai_ / 1000.0)) {
+    if (glass > std::int64_t{yokoGenkai_} * tateGenkai_) {
         Message(QStringLiteral("窓が壁より大きくなりました、窓を削除します。"));
         SyokiKa();
     }

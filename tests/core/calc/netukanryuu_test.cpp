@@ -28,6 +28,17 @@ TEST(Netukanryuu_Keisan, AirLayerAddsExactlyTwoTenthsToR) {
     EXPECT_FLOAT_EQ(Netukanryuu_Keisan(netu, atusa, true), 1.0f / with);
 }
 
+// 10 mm of 1.4 and 100 mm of 0.7: R is 0.325 in exact arithmetic. Rounded
+// to single after each layer it ends at 0.32500002 and K at 3.0769229;
+// summed in double and rounded once it would end at 0.32499999 and K at
+// 3.0769231.
+TEST(Netukanryuu_Keisan, RoundsRToSingleAfterEachLayer) {
+    const std::vector<float> netu{0.0f, 1.4f, 0.7f, 0.0f};
+    const std::vector<std::int16_t> atusa{0, 10, 100, 0};
+    EXPECT_EQ(NetuTeikou(netu, atusa, false), 0.32500001788139343f);
+    EXPECT_EQ(Netukanryuu_Keisan(netu, atusa, false), 3.07692289352417f);
+}
+
 TEST(Netukanryuu_Keisan, NoLayersLeavesTheSurfaceResistance) {
     const std::vector<float> netu{0.0f, 0.0f};
     const std::vector<std::int16_t> atusa{0, 0};

@@ -12,6 +12,8 @@ bin=${1:-$here/../build/bin/karumoa-calc}
 room=${2:-$here/../examples/example-room.kmd}
 count=${3:-20000}
 [ -x "$bin" ] || { echo "no karumoa-calc at $bin (build first)" >&2; exit 1; }
+# The runs below change to the folder of the copies.
+bin=$(realpath "$bin")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

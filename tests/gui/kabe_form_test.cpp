@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QTreeWidget>
 
 #include "calc/netukanryuu.h"
@@ -440,6 +441,22 @@ private Q_SLOTS:
         QVERIFY(kabe.Houi_Combo()->isEnabled());
         QVERIFY(kabe.Taimen_Check()->isVisibleTo(&kabe));
         QCOMPARE(kabe.Label1()->text(), QStringLiteral("幅(mm)"));
+    }
+
+    void roofOverWallsAddedWhileThePlanIsMinimised() {
+        // North and south laid out; east and west added while the plan is
+        // minimised, so their buttons are not laid out (nor tagged).
+        test::AddWall(room(), 1, 6000, 2400);
+        test::AddWall(room(), 5, 6000, 2400);
+        plan().Kabe_Seisaku();
+        plan().subWindow()->showMinimized();
+        test::AddWall(room(), 3, 4000, 2400);
+        test::AddWall(room(), 7, 4000, 2400);
+        plan().Kabe_Seisaku();
+        QCOMPARE(plan().KabeButtonTag(2), QString());
+        Kabe_Form& kabe = test::ShowKabe(*program_, 1);
+        QCOMPARE(kabe.Haba_Edit()->displayText(), QStringLiteral("__6000"));
+        QCOMPARE(kabe.Takasa_Edit()->displayText(), QStringLiteral("__4000"));
     }
 
     void floorFirstLeavesTheRoofCommand() {

@@ -421,17 +421,15 @@ void Kabe_Form::Yane_Nyuuryoku() {
     const model::RoomModel& room = context_.room();
     std::int32_t x = 0;
     std::int32_t y = 0;
-    if (const Main_Form* plan = context_.forms().mainFormIfLoaded()) {
-        // The plan tags its wall buttons by the direction they are drawn
-        // in; the roof spans the walls drawn across by those drawn down.
-        for (int i = 0; i < 4 && i < room.Kabe.Count(); ++i) {
-            const QString tag = plan->KabeButtonTag(i);
-            if (tag == QStringLiteral("Yoko")) {
-                x = room.Kabe.Item(i + 1)->Yoko;
-            } else if (tag == QStringLiteral("Tate")) {
-                y = room.Kabe.Item(i + 1)->Yoko;
-            }
-        }
+    // The roof spans the walls drawn across ("Yoko") by those drawn down
+    // ("Tate"). The tag of wall button i is the direction wall i is drawn
+    // in, which its orientation fixes. It is taken from the orientation
+    // rather than read off the buttons: a plan minimised while walls were
+    // added has not laid them out, and its buttons' tags would give the
+    // roof a side of 0 or the same side twice.
+    for (int i = 0; i < 4 && i < room.Kabe.Count(); ++i) {
+        const model::Kabe_Data& wall = *room.Kabe.Item(i + 1);
+        (model::IsHorizontalWall(wall.Houi) ? x : y) = wall.Yoko;
     }
     SetFieldDigits(habaEdit_, x);
     SetFieldDigits(takasaEdit_, y);

@@ -6,12 +6,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -388,6 +392,53 @@ private Q_SLOTS:
         QCOMPARE(ToTwips(qRound(dpi)), 1440.0);
         QCOMPARE(QtPrompts::QtNameFilter(QStringLiteral("カルモア標準ファイル|*.kmd")),
                  QStringLiteral("カルモア標準ファイル (*.kmd)"));
+    }
+
+    void realSaveDialogStaysOpenForAMissingFolder() {
+        // The real dialog, driven from inside its modal loop: a name in a
+        // folder that does not exist is refused with a warning and the
+        // dialog stays; a name without extension is returned as typed.
+        QTemporaryDir dir;
+        FileDialogRequest request;
+        request.mode = FileDialogRequest::Mode::Save;
+        request.filter = QStringLiteral("カルモア標準ファイル|*.kmd");
+        request.overwritePrompt = request.hideReadOnly = request.pathMustExist = true;
+        QStringList warnings;
+        int typed = 0;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            dialog->setDirectory(dir.path());
+            // Typed into the name field, as a user does.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name != nullptr);
+            if (typed++ == 0) {
+                // The warning runs its own modal loop inside accept().
+                QTimer::singleShot(0, this, [&] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                        warnings << box->text();
+                        box->done(QMessageBox::Ok);
+                    }
+                });
+                name->setText(QStringLiteral("missing/A.kmd"));
+            } else {
+                name->setText(QStringLiteral("A"));
+            }
+            // The dialog's own Save button runs its accept().
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        });
+        driver.start(20);
+        const std::optional<FileChoice> choice = QtPrompts(&frame()).FileDialog(request);
+        driver.stop();
+        QCOMPARE(typed, 2);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains(QDir::toNativeSeparators(dir.filePath("missing"))));
+        QVERIFY(choice.has_value());
+        QCOMPARE(choice->path, dir.filePath("A"));
+        QCOMPARE(choice->fileTitle, QStringLiteral("A"));
     }
 
     void exitWithoutRoomClosesAtOnce() {

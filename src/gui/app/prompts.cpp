@@ -1,5 +1,6 @@
 #include "app/prompts.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -22,6 +23,33 @@ QMessageBox::Icon ToQtIcon(PromptIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
+
+// Qt's own file dialog accepts a name in a folder that does not exist; a
+// save dialog whose folder must exist stays open instead and says why, as
+// it does for a file that must exist.
+class KarumoaFileDialog : public QFileDialog {
+public:
+    KarumoaFileDialog(QWidget* parent, bool pathMustExist)
+        : QFileDialog(parent), pathMustExist_(pathMustExist) {}
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (pathMustExist_ && !files.isEmpty()) {
+            const QFileInfo chosen(files.constFirst());
+            if (!chosen.isDir() && !QFileInfo(chosen.absolutePath()).isDir()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     QStringLiteral("「%1」\nこのフォルダはありません。"
+                                                    "フォルダ名を確かめてください。")
+                                         .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    bool pathMustExist_;
+};
 
 }  // namespace
 
@@ -79,11 +107,11 @@ QString QtPrompts::QtNameFilter(const QString& filter) {
 }
 
 std::optional<FileChoice> QtPrompts::FileDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_);
+    KarumoaFileDialog dialog(parent_, request.pathMustExist);
     dialog.setNameFilter(QtNameFilter(request.filter));
     // The file is written under exactly the name typed: no default suffix.
+    // (Qt's dialog has no read-only check box to hide.)
     dialog.setDefaultSuffix(QString());
-    dialog.setOption(QFileDialog::ReadOnly, false);
     if (request.mode == FileDialogRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -99,8 +127,8 @@ std::optional<FileChoice> QtPrompts::FileDialog(const FileDialogRequest& request
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    // Qt's own dialog refuses a folder that does not exist, which covers
-    // pathMustExist; fileMustExist is ExistingFile above.
+    // pathMustExist is KarumoaFileDialog::accept; fileMustExist is
+    // ExistingFile above.
     const QString path = dialog.selectedFiles().constFirst();
     return FileChoice{path, QFileInfo(path).fileName()};
 }

@@ -1,6 +1,7 @@
 #include "app/mdi_form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -37,7 +38,9 @@ MDIForm1::MDIForm1(AppContext& context)
     : context_(context), commands_(std::make_unique<FrameCommands>(context, *this)) {
     setObjectName("MDIForm1");
     setWindowTitle(TitleNoRoom());
-    setWindowIcon(QIcon(Resources::Logo()));
+    // The program's icon for the frame and for every window and dialog it
+    // opens (child windows would otherwise show the toolkit's own).
+    QApplication::setWindowIcon(QIcon(Resources::Logo()));
 
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName("MDIClient");

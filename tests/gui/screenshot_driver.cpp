@@ -15,7 +15,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/app_context.h"
@@ -62,9 +64,10 @@ void OpenRoom(AppContext& context, ScriptedPrompts& prompts, const char* file) {
     prompts.ChooseNextFile(QStringLiteral(KARUMOA_TEST_DATA_DIR "/rooms/") +
                            QString::fromLatin1(file));
     context.forms().mdiForm().commands().project().File_Open();
-    // A larger plan window.
+    // A larger plan window, clear of the two tool windows, which stand at
+    // their default place over the top left corner of the frame.
     if (QMdiSubWindow* sub = context.forms().mainForm().subWindow()) {
-        sub->move(10, 10);
+        sub->move(300, 10);
         sub->resize(900, 420);
     }
 }
@@ -148,6 +151,11 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
+
+    // A settings store of its own: the shots show the default places of the
+    // tool windows, and the user's remembered settings stay as they were.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 
     // Scripted prompts: the driver never waits on a box.
     ScriptedPrompts prompts;

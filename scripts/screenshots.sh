@@ -7,6 +7,8 @@
 # floor, the window dialog for a wall and the skylight, the wall and the
 # roof-and-floor context menus) into a folder, default screenshots/.
 #   scripts/screenshots.sh [folder]
+# KARUMOA_BUILD_DIR may name an already configured build folder to use
+# instead of build/; only the driver and the files beside it are built there.
 # Xvfb has no window manager, so windows have no title bars.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,7 +21,11 @@ if ! dpkg-query -W -f='${Status}' imagemagick 2>/dev/null | grep -q "install ok 
     $sudo apt-get update -q
     $sudo apt-get install -y -q --no-install-recommends imagemagick
 fi
-scripts/build.sh
-cmake --build build --target karumoa_screenshots -j"$(nproc)"
+build="${KARUMOA_BUILD_DIR:-}"
+if [ -z "$build" ]; then
+    build=build
+    scripts/build.sh
+fi
+cmake --build "$build" --target karumoa_screenshots karumoa_reference_data karumoa_help -j"$(nproc)"
 mkdir -p "$out"
-xvfb-run -a -s "-screen 0 1280x800x24" build/bin/karumoa_screenshots "$out"
+xvfb-run -a -s "-screen 0 1280x800x24" "$build/bin/karumoa_screenshots" "$out"

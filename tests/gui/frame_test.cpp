@@ -317,17 +317,6 @@ private Q_SLOTS:
         QVERIFY(program_->room().Mado.empty());
     }
 
-    void cancelKeepsThePlanWindowOpen() {
-        frame().commands().Sinki_Ryouiki();
-        test::AddWall(program_->room(), 1, 5400, 2700);
-        program_->room().Hozon_Flag = true;
-        program_->prompts.AnswerNext(PromptAnswer::Cancel);
-        QVERIFY(!frame().commands().CloseRoom());
-        QVERIFY(program_->forms().IsLoaded(FormId::Main_Form));
-        QCOMPARE(program_->room().Kabe.Count(), 1);
-        QCOMPARE(frame().windowTitle(), QStringLiteral("カルモア  (無題)"));
-    }
-
     void closeWritesCityAndTemperatureBack() {
         frame().commands().Sinki_Ryouiki();
         program_->room().Basyo = 11;

@@ -176,6 +176,7 @@ private Q_SLOTS:
         if (!closes) {
             QCOMPARE(room().Kabe.Count(), 1);
             QVERIFY(room().Hozon_Flag);
+            QCOMPARE(frame().windowTitle(), QStringLiteral("カルモア  (無題)"));
         }
         QVERIFY(prompts().AllAnswersUsed());
     }

@@ -55,6 +55,12 @@ constexpr std::uint64_t kPow10[] = {1ull,
                                     10000000000000000000ull};
 constexpr int kMaxPow10 = 19;
 
+// The powers of ten that doubles hold exactly.
+constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxExactPow10 = 22;
+
 // 128-bit arithmetic (a GCC and Clang extension) keeps the scaling exact.
 __extension__ typedef unsigned __int128 Wide;
 
@@ -446,24 +452,32 @@ std::optional<double> ParseNumberField(std::string_view text) {
         ++i;
     }
     const std::size_t start = i;
+    // The digits, point and all, as one integer and a power of ten: "1.25"
+    // is 125 x 10^-2. `significant` counts the digits from the first that
+    // is not zero; the integer holds the first 19 of them.
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int power = 0;
     bool anyDigit = false;
-    std::uint64_t whole = 0;  // meaningful for up to 19 digits
-    while (i < text.size() && IsDigit(text[i])) {
-        whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
-        ++i;
+    auto take = [&](char c) {
+        if (significant < 19) {
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        if (digits != 0) {
+            ++significant;
+        }
         anyDigit = true;
-    }
-    if (anyDigit && i == text.size() && i - start <= 15) {
-        // A whole number of up to 15 digits (most fields of a project file)
-        // is an exact double, as ToDouble would find on a second pass.
-        const auto v = static_cast<double>(whole);
-        return negative ? -v : v;
+    };
+    while (i < text.size() && IsDigit(text[i])) {
+        take(text[i]);
+        ++i;
     }
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && IsDigit(text[i])) {
+            take(text[i]);
+            --power;
             ++i;
-            anyDigit = true;
         }
     }
     if (!anyDigit) {
@@ -471,23 +485,40 @@ std::optional<double> ParseNumberField(std::string_view text) {
     }
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
+        bool negativeExponent = false;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
             ++i;
         }
         const std::size_t expStart = i;
+        int exponent = 0;
         while (i < text.size() && IsDigit(text[i])) {
+            // Capped: any exponent this large leaves the exact case below.
+            exponent = std::min(exponent * 10 + (text[i] - '0'), 100000);
             ++i;
         }
         if (i == expStart) {
             return std::nullopt;
         }
+        power += negativeExponent ? -exponent : exponent;
     }
     if (i != text.size()) {
         return std::nullopt;
     }
-    const double v = ToDouble(text.substr(start));
-    if (!std::isfinite(v)) {
-        return std::nullopt;
+    // Up to 2^53 the integer is an exact double, and so is every power of
+    // ten up to 10^22: one multiplication or division then rounds once,
+    // to the double strtod would give. Other numbers take the full
+    // conversion.
+    double v = 0.0;
+    if (significant <= 19 && digits <= (std::uint64_t{1} << 53) && power >= -kMaxExactPow10 &&
+        power <= kMaxExactPow10) {
+        const auto whole = static_cast<double>(digits);
+        v = power < 0 ? whole / kExactPow10[-power] : whole * kExactPow10[power];
+    } else {
+        v = ToDouble(text.substr(start));
+        if (!std::isfinite(v)) {
+            return std::nullopt;
+        }
     }
     return negative ? -v : v;
 }

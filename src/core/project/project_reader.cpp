@@ -22,7 +22,6 @@ using model::RoomModel;
 using Kind = ReadError::Kind;
 
 constexpr double kNoLimit = std::numeric_limits<double>::infinity();
-constexpr std::size_t kKeptDecodedSize = 64 * 1024;
 
 // The values a field accepts. `lo_open` excludes the lower bound (K and
 // the conductivities must be positive); an infinite bound leaves only the
@@ -135,19 +134,30 @@ struct Parsed {
     std::shared_ptr<Mado_Data> skylight;
 };
 
-// Reads the fields of the decoded (UTF-8) file in order. Fields are
-// separated by commas and line ends alike; blank lines, blanks around a
-// field and a line break after a comma are accepted, an empty field
-// between two commas is not. Every read checks its value at once, so the
-// error names the field and its line.
+// Reads the fields of the file in order. Fields are separated by commas
+// and line ends alike; blank lines, blanks around a field and a line break
+// after a comma are accepted, an empty field between two commas is not.
+// Every read checks its value at once, so the error names the field and
+// its line.
+//
+// The reader works on the code page 932 bytes as they are: every byte that
+// separates or quotes fields is ASCII below 0x40, which is never the second
+// byte of a character, and no character decodes to ASCII, so the fields
+// are the same as in the decoded text. Only the texts kept, the material
+// names, are decoded. A file that does not decode everywhere is refused by
+// ReadProject, whatever the reader found.
 class Reader {
 public:
-    Reader(std::string_view text, ReadError* error) : text_(text), error_(error) {}
+    Reader(std::string_view bytes, ReadError* error) : text_(bytes), error_(error) {}
 
     bool Read(Parsed& room) {
         return Conditions(room.conditions) && Reserved() && Walls(room) && WallWindows(room) &&
                RoofAndFloor(room) && Skylight(room) && End();
     }
+
+    // The bytes of the file that the failed read shows in its message
+    // (undecoded).
+    std::string_view Shown() const { return shown_; }
 
 private:
     struct Token {
@@ -157,11 +167,11 @@ private:
 
     bool Fail(Kind kind, const FieldRef& field, int line, std::string_view shown = {},
               std::string detail = {}) {
+        shown_.assign(shown);
         if (error_) {
             error_->kind = kind;
             error_->line = line;
             error_->field = field;
-            error_->text = Shorten(shown);
             error_->detail = std::move(detail);
         }
         return false;
@@ -361,7 +371,10 @@ private:
         if (!t.quoted && t.text.find('"') != std::string_view::npos) {
             return Fail(Kind::kUnterminatedString, field, line_of_field_);
         }
-        out.assign(t.text);
+        if (!text::Cp932ToUtf8(t.text, out)) {
+            // ReadProject reports where the file stops decoding.
+            return Fail(Kind::kEncoding, field, line_of_field_);
+        }
         return true;
     }
 
@@ -698,8 +711,9 @@ private:
         return true;
     }
 
-    std::string_view text_;
+    std::string_view text_;  // code page 932
     ReadError* error_;
+    std::string shown_;
     std::size_t pos_ = 0;
     int line_ = 1;           // line at pos_
     int line_of_field_ = 1;  // line where the field last read starts
@@ -748,28 +762,26 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
         }
         return false;
     }
-    // Kept from file to file on this thread, as ReadProjectFile keeps its
-    // buffer; given back when a large file made it large.
-    thread_local std::string decoded;
-    if (decoded.capacity() > kKeptDecodedSize) {
-        decoded.clear();
-        decoded.shrink_to_fit();
-    }
-    text::EncodingError bad;
-    if (!text::Cp932ToUtf8(bytes, decoded, &bad)) {
-        if (error) {
-            *error = ReadError{};
-            error->kind = Kind::kEncoding;
-            error->line = LineOf(bytes, bad.offset);
-        }
-        return false;
-    }
     if (error) {
         *error = ReadError{};
     }
     Parsed parsed;
-    Reader reader(decoded, error);
+    Reader reader(bytes, error);
     if (!reader.Read(parsed)) {
+        // Bytes that do not decode, wherever they are, are what is wrong
+        // with the file; otherwise the text shown decodes.
+        std::string decoded;
+        text::EncodingError bad;
+        if (!text::Cp932ToUtf8(bytes, decoded, &bad)) {
+            if (error) {
+                *error = ReadError{};
+                error->kind = Kind::kEncoding;
+                error->line = LineOf(bytes, bad.offset);
+            }
+        } else if (error) {
+            text::Cp932ToUtf8(reader.Shown(), decoded);
+            error->text = Shorten(decoded);
+        }
         return false;
     }
 

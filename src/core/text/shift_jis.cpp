@@ -91,15 +91,19 @@ public:
         if (pairs_.empty()) {
             pairs_.resize(kLeadSlots * 256);
         }
+        // No byte gives more than three bytes of UTF-8 (a half-width
+        // katakana gives three), so the characters are written straight
+        // into room for that many, cut to size at the end.
+        const std::size_t start = out.size();
+        out.resize(start + in.size() * kMaxUtf8);
+        char* next = out.data() + start;
         std::size_t i = 0;
         while (i < in.size()) {
-            const std::size_t ascii = FirstNonAscii(in, i);
-            out.append(in.data() + i, ascii - i);
-            i = ascii;
-            if (i == in.size()) {
-                break;
-            }
             const auto lead = static_cast<unsigned char>(in[i]);
+            if (lead < 0x80) {
+                *next++ = in[i++];
+                continue;
+            }
             const bool doubleByte =
                 (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
             if (doubleByte && i + 1 == in.size()) {
@@ -115,9 +119,11 @@ public:
             if (entry.size == kBad) {
                 return false;
             }
-            out.append(entry.bytes, entry.size);
+            std::memcpy(next, entry.bytes, kMaxUtf8);
+            next += entry.size;
             i += size;
         }
+        out.resize(static_cast<std::size_t>(next - out.data()));
         return true;
     }
 
@@ -125,10 +131,11 @@ private:
     static constexpr std::uint8_t kUnknown = 0;
     static constexpr std::uint8_t kBad = 0xFF;
     static constexpr std::size_t kLeadSlots = 0x80;  // lead bytes 0x80..0xFF
+    static constexpr std::size_t kMaxUtf8 = 3;
 
     struct Entry {
         std::uint8_t size = kUnknown;  // bytes of UTF-8, or kUnknown / kBad
-        char bytes[3] = {};
+        char bytes[kMaxUtf8] = {};
     };
 
     static Entry Convert(std::string_view character, Converter& conv) {
@@ -165,7 +172,6 @@ constexpr std::array<LookAlike, 7> kLookAlikes{{
 }  // namespace
 
 bool Cp932ToUtf8(std::string_view in, std::string& out, EncodingError* error) {
-    out.clear();
     const std::size_t ascii = FirstNonAscii(in);
     if (ascii == in.size()) {
         out.assign(in);
@@ -173,12 +179,12 @@ bool Cp932ToUtf8(std::string_view in, std::string& out, EncodingError* error) {
     }
     thread_local Converter conv("UTF-8", "CP932");
     if (!conv.valid()) {
+        out.clear();
         if (error) {
             error->offset = 0;
         }
         return false;
     }
-    out.reserve(in.size() * 3 / 2);
     out.assign(in.data(), ascii);
     thread_local DecodedCharacters decoded;
     if (decoded.Decode(in.substr(ascii), conv, out)) {

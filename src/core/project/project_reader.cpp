@@ -253,10 +253,8 @@ private:
         return true;
     }
 
-    bool Number(const FieldRef& field, Token& t, double& value) {
-        if (!Next(field, t)) {
-            return false;
-        }
+    // The value of the number field just read into `t`.
+    bool Number(const FieldRef& field, const Token& t, double& value) {
         if (!t.quoted && t.text.empty()) {
             return Fail(Kind::kEmptyField, field, line_of_field_);
         }
@@ -269,14 +267,54 @@ private:
         return true;
     }
 
+    // Digits with an optional minus sign, as the program writes whole
+    // numbers; short enough for any integer field to tell whether it fits.
+    static bool PlainWhole(const Token& t, std::int64_t& value) {
+        const std::string_view s = t.text;
+        const bool negative = !s.empty() && s[0] == '-';
+        const std::size_t digits = s.size() - (negative ? 1 : 0);
+        if (t.quoted || digits == 0 || digits > 10) {
+            return false;
+        }
+        std::int64_t v = 0;
+        for (std::size_t i = negative ? 1 : 0; i < s.size(); ++i) {
+            if (s[i] < '0' || s[i] > '9') {
+                return false;
+            }
+            v = v * 10 + (s[i] - '0');
+        }
+        value = negative ? -v : v;
+        return true;
+    }
+
     // Whole numbers given with a fraction are rounded halves to even, as
     // every integer field of the program is.
     template <class T>
     bool Integer(const FieldRef& field, const Range& range, T& out) {
         Token t;
-        double v = 0.0;
-        if (!Number(field, t, v)) {
+        if (!Next(field, t)) {
             return false;
+        }
+        std::optional<T> r;
+        std::int64_t whole = 0;
+        if (PlainWhole(t, whole)) {
+            // The usual field needs neither the number rules nor rounding.
+            if (whole >= std::numeric_limits<T>::min() && whole <= std::numeric_limits<T>::max()) {
+                r = static_cast<T>(whole);
+            }
+        } else {
+            double v = 0.0;
+            if (!Number(field, t, v)) {
+                return false;
+            }
+            if constexpr (std::is_same_v<T, std::uint8_t>) {
+                r = text::ToUInt8(v);
+            } else if constexpr (std::is_same_v<T, std::int16_t>) {
+                r = text::ToInt16(v);
+            } else {
+                static_assert(std::is_same_v<T, std::int32_t>);
+                r = text::ToInt32(v);
+            }
         }
         // An open bound leaves the limit of the field's type.
         Range limits = range;
@@ -285,15 +323,6 @@ private:
         }
         if (std::isinf(limits.hi)) {
             limits.hi = static_cast<double>(std::numeric_limits<T>::max());
-        }
-        std::optional<T> r;
-        if constexpr (std::is_same_v<T, std::uint8_t>) {
-            r = text::ToUInt8(v);
-        } else if constexpr (std::is_same_v<T, std::int16_t>) {
-            r = text::ToInt16(v);
-        } else {
-            static_assert(std::is_same_v<T, std::int32_t>);
-            r = text::ToInt32(v);
         }
         if (!r || !InRange(static_cast<double>(*r), limits)) {
             return OutOfRange(field, t, limits);
@@ -305,7 +334,7 @@ private:
     bool Single(const FieldRef& field, const Range& range, float& out) {
         Token t;
         double v = 0.0;
-        if (!Number(field, t, v)) {
+        if (!Next(field, t) || !Number(field, t, v)) {
             return false;
         }
         const std::optional<float> f = text::ToSingle(v);

@@ -486,11 +486,10 @@ private:
 
     bool CheckWallSize(const FieldRef& f, std::int16_t houi, std::int32_t value,
                        const Parsed& room) {
-        const std::string wall = "壁" + std::to_string(f.element);
         if (f.field == Field::kTate) {
             if (!room.walls.empty() && room.walls.Item(1)->Tate != value) {
-                return Invalid(f, wall + " の高さ " + Mm(value) + " が壁1 の高さ " +
-                                      Mm(room.walls.Item(1)->Tate) +
+                return Invalid(f, "壁" + std::to_string(f.element) + " の高さ " + Mm(value) +
+                                      " が壁1 の高さ " + Mm(room.walls.Item(1)->Tate) +
                                       " と違います（壁の高さはすべて同じです）。");
             }
             return true;

@@ -326,6 +326,12 @@ TEST(Reject, BrokenSyntax) {
         {"trailing comma", bytes.substr(0, bytes.size() - 2) + ",\r\n", Kind::kTrailingText, 92},
         {"bytes that are not Shift_JIS", ReplaceLine(bytes, 11, "\"\x81\x20\""), Kind::kEncoding,
          11},
+        // The fields are read from the undecoded bytes; bytes that do not
+        // decode still come first, wherever they stand.
+        {"bytes that are not Shift_JIS in a number", ReplaceLine(bytes, 3, "\x81\x20"),
+         Kind::kEncoding, 3},
+        {"bytes that are not Shift_JIS after another fault",
+         ReplaceLine(ReplaceLine(bytes, 3, "x"), 23, "\"\x81\x20\""), Kind::kEncoding, 23},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -333,6 +339,8 @@ TEST(Reject, BrokenSyntax) {
         EXPECT_EQ(error.kind, c.kind) << error.Message();
         EXPECT_EQ(error.line, c.line) << error.Message();
     }
+    // The text a message shows is decoded: a full-width digit.
+    EXPECT_EQ(Refused(ReplaceLine(bytes, 3, "\x82\x53")).text, "４");
     const ReadError large = Refused(bytes + std::string(kMaxProjectFileSize, '\n'));
     EXPECT_EQ(large.kind, Kind::kFileTooLarge);
 }

@@ -3,11 +3,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "model/room_model.h"
+#include "project/project_file.h"
 #include "project/project_format.h"
 
 namespace {
@@ -48,6 +52,28 @@ void BM_ReadProject(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_ReadProject);
+
+// The same room read from a file, as the command line reads each of its
+// files: opening, reading and closing the file included.
+void BM_ReadProjectFile(benchmark::State& state) {
+    const std::string bytes = FullRoomBytes();
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("bench-project-" + std::to_string(::getpid()) + ".kmd"))
+                                 .string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    for (auto _ : state) {
+        karumoa::model::RoomModel room;
+        const bool ok = karumoa::project::ReadProjectFile(path, room);
+        if (!ok) {
+            state.SkipWithError("the full room does not read from its file");
+            break;
+        }
+        benchmark::DoNotOptimize(room);
+    }
+    std::filesystem::remove(path);
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_ReadProjectFile);
 
 void BM_WriteProject(benchmark::State& state) {
     karumoa::model::RoomModel room;

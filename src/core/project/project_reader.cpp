@@ -796,17 +796,18 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
     Parsed parsed;
     Reader reader(bytes, error);
     if (!reader.Read(parsed)) {
+        if (!error) {
+            return false;
+        }
         // Bytes that do not decode, wherever they are, are what is wrong
         // with the file; otherwise the text shown decodes.
         std::string decoded;
         text::EncodingError bad;
         if (!text::Cp932ToUtf8(bytes, decoded, &bad)) {
-            if (error) {
-                *error = ReadError{};
-                error->kind = Kind::kEncoding;
-                error->line = LineOf(bytes, bad.offset);
-            }
-        } else if (error) {
+            *error = ReadError{};
+            error->kind = Kind::kEncoding;
+            error->line = LineOf(bytes, bad.offset);
+        } else {
             text::Cp932ToUtf8(reader.Shown(), decoded);
             error->text = Shorten(decoded);
         }

@@ -54,11 +54,11 @@ private:
     iconv_t cd_;
 };
 
-// Offset of the first byte of `s` from `from` on that is not ASCII, or
-// the size of `s`.
-std::size_t FirstNonAscii(std::string_view s, std::size_t from = 0) {
-    // Eight bytes at a time while all are ASCII (top bits clear): project
-    // files are ASCII but for the material names.
+// Offset of the first byte of `s` that is not ASCII, or the size of `s`.
+std::size_t FirstNonAscii(std::string_view s) {
+    // Eight bytes at a time while all are ASCII (top bits clear): most
+    // texts are ASCII throughout.
+    std::size_t from = 0;
     constexpr std::uint64_t kTopBits = 0x8080808080808080u;
     while (s.size() - from >= sizeof(std::uint64_t)) {
         std::uint64_t word = 0;

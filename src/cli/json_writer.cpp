@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace karumoa::cli {
 namespace {
@@ -19,6 +20,56 @@ bool IsPlain(std::string_view text) {
         }
     }
     return true;
+}
+
+// Most numbers of a report are whole or carry one or two decimals (sizes,
+// areas, table values). Below 2^16 two decimals of at most two places lie
+// further apart than neighbouring singles (or doubles), so the one that
+// reads back as the value is its shortest round-trip decimal, and fixed
+// notation is never longer than scientific there: exactly what
+// std::to_chars prints, without its general search. False for any other
+// value, which then takes the general path.
+template <class T>
+bool AppendShortDecimal(std::string& out, T value) {
+    const double a = std::fabs(static_cast<double>(value));
+    if (!(a >= 0.01 && a < 65536.0)) {
+        return false;
+    }
+    for (const int scale : {1, 10, 100}) {
+        const double n = std::nearbyint(a * scale);
+        // n / scale is correctly rounded to double and is never a tie
+        // between two singles, so this is the value the decimal reads as.
+        if (static_cast<T>(n / scale) != static_cast<T>(a)) {
+            continue;
+        }
+        auto units = static_cast<std::uint32_t>(n);
+        char buf[16];
+        char* end = buf + sizeof buf;
+        char* p = end;
+        int places = scale == 1 ? 0 : scale == 10 ? 1 : 2;
+        // Trailing zeros of the fraction are not printed.
+        while (places > 0 && units % 10 == 0) {
+            units /= 10;
+            --places;
+        }
+        for (int i = 0; i < places; ++i) {
+            *--p = static_cast<char>('0' + units % 10);
+            units /= 10;
+        }
+        if (places > 0) {
+            *--p = '.';
+        }
+        do {
+            *--p = static_cast<char>('0' + units % 10);
+            units /= 10;
+        } while (units != 0);
+        if (value < 0) {
+            *--p = '-';
+        }
+        out.append(p, end);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -62,6 +113,9 @@ void JsonWriter::Value(float value) {
         out_ += "null";
         return;
     }
+    if (AppendShortDecimal(out_, value)) {
+        return;
+    }
     char buf[32];
     out_.append(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
 }
@@ -70,6 +124,9 @@ void JsonWriter::Value(double value) {
     Separate();
     if (!std::isfinite(value)) {
         out_ += "null";
+        return;
+    }
+    if (AppendShortDecimal(out_, value)) {
         return;
     }
     char buf[32];

@@ -5,7 +5,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <charconv>
+#include <cmath>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "json_writer.h"
 #include "report_command.h"
@@ -65,6 +69,44 @@ TEST(JsonWriter, SinglesAsTheirShortestDecimalAndTextsEscaped) {
     EXPECT_EQ(parsed["k"].get<double>(), 3.871);
     EXPECT_EQ(static_cast<float>(parsed["k"].get<double>()), 3.871f);
     EXPECT_EQ(static_cast<float>(parsed["third"].get<double>()), 1.0f / 3.0f);
+}
+
+// Whole numbers and values of one or two decimals take a shorter path than
+// other numbers; both must print what std::to_chars prints.
+template <class T>
+std::string ToChars(T v) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+template <class T>
+std::string Written(T v) {
+    std::string out;
+    JsonWriter(out).Value(v);
+    return out;
+}
+
+TEST(JsonWriter, NumbersPrintAsToChars) {
+    std::vector<float> values = {0.0f,    -0.0f,   0.01f,     0.05f,      0.1f,     0.0099999998f,
+                                 10000.f, 20000.f, 65535.99f, 65536.f,    100000.f, 1e7f,
+                                 2700.f,  19.44f,  -2.7f,     562.41003f, 1e-3f,    3.4028235e38f};
+    for (int n = 0; n < 300000; n += 7) {
+        values.push_back(static_cast<float>(n / 100.0));
+        values.push_back(-static_cast<float>(n / 10.0));
+    }
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<float> range(-70000.0f, 70000.0f);
+    for (int i = 0; i < 200000; ++i) {
+        values.push_back(range(random));
+        values.push_back(std::nearbyint(range(random) * 100.0f) / 100.0f);
+    }
+    for (const float v : values) {
+        ASSERT_EQ(Written(v), ToChars(v)) << v;
+        ASSERT_EQ(Written(static_cast<double>(v)), ToChars(static_cast<double>(v))) << v;
+    }
+    for (int n = 0; n < 300000; n += 7) {
+        ASSERT_EQ(Written(n / 100.0), ToChars(n / 100.0)) << n;
+        ASSERT_EQ(Written(-n / 10.0), ToChars(-n / 10.0)) << n;
+    }
 }
 
 }  // namespace

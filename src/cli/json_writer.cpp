@@ -35,23 +35,19 @@ bool AppendShortDecimal(std::string& out, T value) {
     if (!(a >= 0.01 && a < 65536.0)) {
         return false;
     }
-    for (const int scale : {1, 10, 100}) {
-        const double n = std::nearbyint(a * scale);
+    constexpr double kScale[] = {1.0, 10.0, 100.0};
+    for (int places = 0; places <= 2; ++places) {
+        const double n = std::nearbyint(a * kScale[places]);
         // n / scale is correctly rounded to double and is never a tie
         // between two singles, so this is the value the decimal reads as.
-        if (static_cast<T>(n / scale) != static_cast<T>(a)) {
+        // Fewer places are tried first, so the last place is never 0.
+        if (static_cast<T>(n / kScale[places]) != static_cast<T>(a)) {
             continue;
         }
         auto units = static_cast<std::uint32_t>(n);
         char buf[16];
-        char* end = buf + sizeof buf;
+        char* const end = buf + sizeof buf;
         char* p = end;
-        int places = scale == 1 ? 0 : scale == 10 ? 1 : 2;
-        // Trailing zeros of the fraction are not printed.
-        while (places > 0 && units % 10 == 0) {
-            units /= 10;
-            --places;
-        }
         for (int i = 0; i < places; ++i) {
             *--p = static_cast<char>('0' + units % 10);
             units /= 10;
@@ -70,6 +66,21 @@ bool AppendShortDecimal(std::string& out, T value) {
         return true;
     }
     return false;
+}
+
+// A single or a double: null when not finite, otherwise the text
+// std::to_chars gives.
+template <class T>
+void AppendNumber(std::string& out, T value) {
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
+    if (AppendShortDecimal(out, value)) {
+        return;
+    }
+    char buf[32];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
 }
 
 }  // namespace
@@ -109,28 +120,12 @@ JsonWriter& JsonWriter::Key(std::string_view key) {
 
 void JsonWriter::Value(float value) {
     Separate();
-    if (!std::isfinite(value)) {
-        out_ += "null";
-        return;
-    }
-    if (AppendShortDecimal(out_, value)) {
-        return;
-    }
-    char buf[32];
-    out_.append(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+    AppendNumber(out_, value);
 }
 
 void JsonWriter::Value(double value) {
     Separate();
-    if (!std::isfinite(value)) {
-        out_ += "null";
-        return;
-    }
-    if (AppendShortDecimal(out_, value)) {
-        return;
-    }
-    char buf[32];
-    out_.append(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+    AppendNumber(out_, value);
 }
 
 void JsonWriter::Value(int value) {

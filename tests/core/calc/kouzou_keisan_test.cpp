@@ -174,9 +174,9 @@ TEST(StructuralLoad, FiveGlassElementsAllCount) {
         EXPECT_FLOAT_EQ(g.qgc, 36.96f);  // 5.6 x 6.6 x 1
     }
     EXPECT_FLOAT_EQ(r.C, 5 * 36.96f);
-    // 10 h: north 40 + east 295 + south 97 + west 40 + horizontal 595.
-    EXPECT_EQ(r.R[0], 1067.0f);
-    EXPECT_EQ(r.R[3], 37.0f + 37.0f + 37.0f + 432.0f + 349.0f);
+    // 10 h: north 36 + east 311 + south 104 + west 36 + horizontal 620.
+    EXPECT_EQ(r.R[0], 1107.0f);
+    EXPECT_EQ(r.R[3], 32.0f + 32.0f + 32.0f + 514.0f + 383.0f);
     for (std::size_t h = 0; h < 4; ++h) {
         EXPECT_EQ(r.W[h], r.C + r.R[h]);
         EXPECT_EQ(r.H[h], r.S[h] + r.W[h]);
@@ -192,8 +192,8 @@ TEST(StructuralLoad, GlassTermsFollowTheHostAttribute) {
         std::array<std::int16_t, 4> igr;  // south glass
     };
     const Case cases[] = {
-        {0, "6.6", {97, 148, 97, 37}},
-        {1, "6.6", {40, 41, 40, 37}},  // north column
+        {0, "6.6", {104, 159, 104, 32}},
+        {1, "6.6", {36, 38, 36, 32}},  // north column
         {2, "3.3", {0, 0, 0, 0}},      // indoor load: no solar gain
         {3, "0", {0, 0, 0, 0}},
     };

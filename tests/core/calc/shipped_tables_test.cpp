@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "calc/calc.h"
 #include "calc_fixture.h"
 #include "model/room_model.h"
@@ -43,6 +45,35 @@ TEST(ShippedTables, SameLoadsAsTheTestCopies) {
     EXPECT_EQ(r.glassCount, 5);
     EXPECT_EQ(r.opaque[0].group, 2);
     EXPECT_FLOAT_EQ(r.opaque[0].qw[0], 79.8336f);
+}
+
+// The room above reads only some columns (the glass, for one, only north,
+// south and horizontal), so a copy left behind by a changed source could
+// still give its loads; every cell is compared instead.
+TEST(ShippedTables, TestCopiesHoldEveryShippedCell) {
+    refdb::LoadError error;
+    const auto shipped = refdb::ReferenceData::Load(KARUMOA_BIN_DIR, &error);
+    ASSERT_TRUE(shipped.has_value()) << error.message;
+    const auto copy = test::TableSet().Build();
+    const auto tables = [](const refdb::ReferenceData& d) {
+        return std::array<const refdb::Table*, 7>{
+            &d.Gaiki(),          &d.Dendouritu(), &d.Soutou_Ondosa(), &d.Neturyou(),
+            &d.Kyojyuu_Ninzuu(), &d.Syoudo(),     &d.KankiRyou()};
+    };
+    const auto expected = tables(*shipped);
+    const auto actual = tables(copy);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const refdb::Table& e = *expected[i];
+        const refdb::Table& a = *actual[i];
+        EXPECT_EQ(a.ColumnNames(), e.ColumnNames()) << e.Name();
+        ASSERT_EQ(a.RowCount(), e.RowCount()) << e.Name();
+        for (int row = 0; row < e.RowCount(); ++row) {
+            for (int column = 0; column < e.ColumnCount(); ++column) {
+                EXPECT_EQ(a.Cell(row, column), e.Cell(row, column))
+                    << e.Name() << " record " << row << " field " << column;
+            }
+        }
+    }
 }
 
 }  // namespace

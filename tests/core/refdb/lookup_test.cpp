@@ -79,9 +79,9 @@ TEST(StructuralTables, DteGroupGrid) {
 
 TEST(StructuralTables, IgrGrid) {
     const IgrGrid g = Shipped().Igr();
-    EXPECT_EQ(g[1][5], 148);  // 12 h, south
-    EXPECT_EQ(g[0][0], 595);  // 10 h, horizontal
-    EXPECT_EQ(g[3][8], 310);  // 16 h, north-west
+    EXPECT_EQ(g[1][5], 159);  // 12 h, south
+    EXPECT_EQ(g[0][0], 620);  // 10 h, horizontal
+    EXPECT_EQ(g[3][8], 359);  // 16 h, north-west
 }
 
 TEST(StructuralTables, IntegerCellsRoundHalvesToEven) {

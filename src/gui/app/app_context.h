@@ -57,9 +57,10 @@ public:
     // chain of the condition dialogs, FormRegistry) call RecalculateRoom
     // before the first of their steps that reads numbers, and so does the
     // plan window's load for a new room. Every reader runs inside or after
-    // such a chain, so none can see a result older than the room; and the
-    // four totals, which the room model also holds, are stored in the same
-    // step, so they agree with the result whether or not a report is open.
+    // such a chain, so none can see a result older than the room. The four
+    // totals are stored in the room model in the same step (they belong to
+    // the room, where the load total window reads them), so they agree
+    // with the result whether or not a report is open.
     const calc::RoomResults& results() const { return results_; }
     // Computes the results from the room and stores their four totals in
     // it. Without reference tables everything is 0.

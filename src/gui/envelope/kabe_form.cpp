@@ -256,8 +256,7 @@ void Kabe_Form::EmptyLayers() {
 }
 
 void Kabe_Form::Form_Activate() {
-    const std::uint8_t settei = context_.Settei_Mode;
-    mode_ = settei == kYane ? kYane : settei == kYuka ? kYuka : kKabe;
+    mode_ = context_.Settei_Mode == kYane ? kYane : context_.Settei_Mode == kYuka ? kYuka : kKabe;
     if (mode_ == kKabe) {
         setWindowTitle(QStringLiteral("壁負荷設定"));
         houiCombo_->setEnabled(true);

@@ -140,20 +140,17 @@ int RunReport(const ReportOptions& options, const std::vector<std::string>& file
         // Project files do not hold the indoor temperature.
         room.Situon = options.situon;
 
-        const double to = refs->OutdoorDryBulb(room.Basyo);
-        const calc::StructuralLoad structural = calc::ComputeStructuralLoad(room, tables, to);
-        const calc::InternalLoad internal = calc::ComputeInternalLoad(room, *refs, to);
-        const calc::LoadTotals totals = calc::TotalsOf(structural, internal);
+        const calc::RoomResults results = calc::ComputeRoomResults(room, *refs, tables);
 
         RoomReport report;
         report.file = file;
         report.city = refs->Gaiki().Cell(room.Basyo, 0);
         report.outdoorText = refs->CityTemperatureText(room.Basyo, refdb::GaikiColumn::DryBulb8_17);
-        report.outdoorTemp = to;
+        report.outdoorTemp = results.to;
         report.situon = room.Situon;
-        report.structural = &structural;
-        report.internal = &internal;
-        report.totals = &totals;
+        report.structural = &results.structural;
+        report.internal = &results.internal;
+        report.totals = &results.totals;
         if (options.format == ReportFormat::kJson) {
             AppendJsonReport(out.Buffer(), report);
         } else {

@@ -71,14 +71,13 @@ class AboutHelpTest : public QObject {
 
     std::unique_ptr<test::Program> program_;
     std::unique_ptr<QTemporaryDir> dir_;
-    QString savedAppPath_;
     MDIForm1& frame() { return program_->frame(); }
     ScriptedPrompts& prompts() { return program_->prompts; }
     QString Temp(const QString& name) const { return QDir(dir_->path()).filePath(name); }
 
     About_Form& OpenAbout() {
         frame().commands().Mnu_About_Click();
-        return *static_cast<About_Form*>(program_->forms().IfLoaded(FormId::About_Form));
+        return *program_->forms().GetIfLoaded<About_Form>(FormId::About_Form);
     }
 
     // A look-up over a configuration file and a search path in the
@@ -98,22 +97,18 @@ class AboutHelpTest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() {
-        test::IsolateSettings();
-        savedAppPath_ = Module1::App_Path;
-    }
+    void initTestCase() { test::IsolateSettings(); }
     void init() {
         test::ClearSettings();
         dir_ = std::make_unique<QTemporaryDir>();
         program_ = std::make_unique<test::Program>();
-        Module1::App_Path = QStringLiteral(KARUMOA_BIN_DIR);
+        program_->ctx().App_Path = QStringLiteral(KARUMOA_BIN_DIR);
         frame().resize(900, 600);
         frame().show();
     }
     void cleanup() {
         program_.reset();
         dir_.reset();
-        Module1::App_Path = savedAppPath_;
     }
 
     // --- About.
@@ -345,7 +340,7 @@ private Q_SLOTS:
     }
 
     void aMissingOrUnreadableFileIsReportedInTheViewer() {
-        Module1::App_Path = dir_->path();
+        program_->ctx().App_Path = dir_->path();
         HelpViewer& viewer = OpenHelp();
         const QString path = Temp("Karumoa.hlp");
         QString text = viewer.Help_Browser()->toPlainText();

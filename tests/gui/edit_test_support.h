@@ -63,7 +63,7 @@ inline void Type(QLineEdit* field, const QString& text) {
 
 // The construction dialog shown in `mode` (0 wall, 1 roof, 2 floor).
 inline Kabe_Form& ShowKabe(Program& program, int mode) {
-    Module1::Settei_Mode = static_cast<std::uint8_t>(mode);
+    program.ctx().Settei_Mode = static_cast<std::uint8_t>(mode);
     Kabe_Form& kabe = program.forms().kabeForm();
     kabe.show();
     return kabe;
@@ -105,7 +105,7 @@ inline void RegisterWall(Program& program, int houi, int width, int height, bool
 
 // The window dialog shown for wall `wall` (mode 0) or the skylight (mode 1).
 inline Mado_Form& ShowMado(Program& program, int mode, int wall = 0) {
-    Module1::Settei_Mode = static_cast<std::uint8_t>(mode);
+    program.ctx().Settei_Mode = static_cast<std::uint8_t>(mode);
     program.room().Kabe_Bangou = static_cast<std::int16_t>(wall);
     Mado_Form& mado = program.forms().madoForm();
     mado.show();

@@ -222,7 +222,7 @@ private Q_SLOTS:
         for (QAction* a : frame().findChildren<QAction*>()) {
             a->setEnabled(true);
         }
-        Module1::Settei_Mode = 7;
+        program_->ctx().Settei_Mode = 7;
         // A dialog the command opens modally is closed again from inside.
         QString shown;
         QTimer closer;
@@ -235,7 +235,7 @@ private Q_SLOTS:
         closer.start(0);
         frame().findChild<QAction*>(item)->trigger();
         closer.stop();
-        QCOMPARE(int(Module1::Settei_Mode), mode);
+        QCOMPARE(int(program_->ctx().Settei_Mode), mode);
         QCOMPARE(shown, dialog);
         QCOMPARE(program_->prompts.messages.size(), std::size_t{0});
     }

@@ -278,14 +278,14 @@ private Q_SLOTS:
             }
         });
         closer.start(0);
-        Module1::Settei_Mode = 0;
+        program_->ctx().Settei_Mode = 0;
         room().Kabe_Bangou = 2;
         mado.Mado_Tuika();
         QCOMPARE(shown, QStringLiteral("Mado_Form"));
         shown.clear();
         room().Kabe_Bangou = 3;
         mado.Mado_Tuika();
-        Module1::Settei_Mode = 1;  // no roof
+        program_->ctx().Settei_Mode = 1;  // no roof
         mado.Mado_Tuika();
         closer.stop();
         QCOMPARE(shown, QString());

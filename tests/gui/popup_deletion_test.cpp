@@ -245,11 +245,11 @@ private Q_SLOTS:
             }
         });
         inside.start(0);
-        Module1::Settei_Mode = 1;
+        program_->ctx().Settei_Mode = 1;
         Choose(QStringLiteral("Mnu_Mado_Tuika"));
         RightClick(plan().Kabe_Button(3));
         QCOMPARE(houi, QStringLiteral("西"));
-        QCOMPARE(int(Module1::Settei_Mode), 0);
+        QCOMPARE(int(program_->ctx().Settei_Mode), 0);
 
         room().Yane_Mado.Clear();
         plan().Kabe_Seisaku();
@@ -258,7 +258,7 @@ private Q_SLOTS:
         RightClick(plan().Sagyou_Eria(), ViewCentre());
         inside.stop();
         QCOMPARE(houi, QStringLiteral("屋根"));
-        QCOMPARE(int(Module1::Settei_Mode), 1);
+        QCOMPARE(int(program_->ctx().Settei_Mode), 1);
         QVERIFY(!room().Hozon_Flag);
     }
 

@@ -133,25 +133,23 @@ private Q_SLOTS:
         Module1::Kankyou_SyokiKa(program.ctx());
         QCOMPARE(int(program.room().Basyo), 9);
         QCOMPARE(int(program.room().Situon), 275);
-        QCOMPARE(Module1::App_Path, QCoreApplication::applicationDirPath());
-        QVERIFY(!Module1::App_Path.endsWith(u'/'));
+        QCOMPARE(program.ctx().App_Path, QCoreApplication::applicationDirPath());
+        QVERIFY(!program.ctx().App_Path.endsWith(u'/'));
     }
 
     void referenceTablesFromTheProgramFolder() {
         test::Program program;
-        const QString saved = Module1::App_Path;
         QTemporaryDir empty;
-        Module1::App_Path = empty.path();
+        program.ctx().App_Path = empty.path();
         const QString message = Module1::LoadReferenceTables(program.ctx());
         QVERIFY(program.ctx().referenceData() == nullptr);
         QVERIFY(message.contains(QStringLiteral("Gaiki.sqlite")));
         QVERIFY(message.contains(QStringLiteral("負荷の計算結果は 0 になります")));
 
-        Module1::App_Path = QStringLiteral(KARUMOA_BIN_DIR);
+        program.ctx().App_Path = QStringLiteral(KARUMOA_BIN_DIR);
         QVERIFY(Module1::LoadReferenceTables(program.ctx()).isEmpty());
         QVERIFY(program.ctx().referenceData() != nullptr);
         QCOMPARE(program.ctx().referenceData()->CityCount(), 14);
-        Module1::App_Path = saved;
     }
 };
 

@@ -25,6 +25,7 @@
 
 #include "app/twips.h"
 #include "calc/load_totals.h"
+#include "calc/room_results.h"
 #include "edit_test_support.h"
 #include "plan/plan_widgets.h"
 #include "project/project_commands.h"
@@ -347,7 +348,7 @@ private Q_SLOTS:
         model::RoomModel fromFile;
         QVERIFY(project::ReadProjectFile(path.toStdString(), fromFile));
         const calc::LoadTotals computed =
-            calc::Recalculate(fromFile, *program_->ctx().referenceData());
+            calc::Recalculate(fromFile, *program_->ctx().referenceData()).totals;
         QVERIFY(computed == reopened);
 
         // And so does the command-line report of the saved file.

@@ -24,4 +24,5 @@
 #include "calc/kouzou_keisan.h"
 #include "calc/load_totals.h"
 #include "calc/netukanryuu.h"
+#include "calc/room_results.h"
 #include "calc/situnai_keisan.h"

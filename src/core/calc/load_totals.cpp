@@ -3,7 +3,6 @@
 #include "calc/kouzou_keisan.h"
 #include "calc/situnai_keisan.h"
 #include "model/room_model.h"
-#include "refdb/reference_data.h"
 
 namespace karumoa::calc {
 
@@ -40,15 +39,6 @@ void StoreTotals(model::RoomModel& room, const LoadTotals& totals) {
     room.Kanki_Goukei = totals.Kanki_Goukei;
     room.Kouzou_Goukei = totals.Kouzou_Goukei;
     room.Sonota_Goukei = 0.0f;
-}
-
-LoadTotals Recalculate(model::RoomModel& room, const refdb::ReferenceData& refs) {
-    // A city the table lacks (the room check refuses such a room) reads 0.
-    const double to = room.Basyo < refs.CityCount() ? refs.OutdoorDryBulb(room.Basyo) : 0.0;
-    const LoadTotals totals =
-        TotalsOf(ComputeStructuralLoad(room, refs, to), ComputeInternalLoad(room, refs, to));
-    StoreTotals(room, totals);
-    return totals;
 }
 
 }  // namespace karumoa::calc

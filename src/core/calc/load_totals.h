@@ -6,9 +6,6 @@
 namespace karumoa::model {
 struct RoomModel;
 }
-namespace karumoa::refdb {
-class ReferenceData;
-}
 
 namespace karumoa::calc {
 
@@ -34,10 +31,5 @@ LoadTotals TotalsOf(const StructuralLoad& kouzou, const InternalLoad& situnai);
 LoadTotals StoredTotals(const model::RoomModel& room);
 // Stores the four totals in the room, and Sonota_Goukei = 0.
 void StoreTotals(model::RoomModel& room, const LoadTotals& totals);
-
-// Computes both calculations for the room's city (Basyo) and indoor
-// temperature and stores their totals; what the program does after every
-// change of the room. Returns the stored totals.
-LoadTotals Recalculate(model::RoomModel& room, const refdb::ReferenceData& refs);
 
 }  // namespace karumoa::calc

@@ -13,4 +13,19 @@ AppContext::~AppContext() {
     forms_->UnloadAll();
 }
 
+void AppContext::setReferenceData(std::optional<refdb::ReferenceData> data) {
+    referenceData_ = std::move(data);
+    RecalculateRoom();
+}
+
+void AppContext::RecalculateRoom() {
+    if (referenceData_) {
+        results_ = calc::Recalculate(room_, *referenceData_);
+    } else {
+        // Without the tables nothing can be computed; the loads show 0.
+        results_ = calc::RoomResults{};
+        calc::StoreTotals(room_, results_.totals);
+    }
+}
+
 }  // namespace karumoa::gui

@@ -45,24 +45,14 @@ QWidget* FormRegistry::Create(FormId id) {
         case FormId::Main_Form: {
             auto* form = new Main_Form(context_);
             mdiForm().AddChildWindow(form);
-            // The load step needs the form registered: it reaches the frame
-            // and the result windows.
-            forms_[Index(id)] = form;
-            form->Form_Load();
             return form;
         }
         case FormId::About_Form:
             return new About_Form(context_);
-        case FormId::Settei_Hyouji_Form: {
-            auto* form = new Settei_Hyouji_Form(context_);
-            form->Form_Load();
-            return form;
-        }
-        case FormId::Goukei_Hyouji_Form: {
-            auto* form = new Goukei_Hyouji_Form(context_);
-            form->Form_Load();
-            return form;
-        }
+        case FormId::Settei_Hyouji_Form:
+            return new Settei_Hyouji_Form(context_);
+        case FormId::Goukei_Hyouji_Form:
+            return new Goukei_Hyouji_Form(context_);
         case FormId::Kabe_Form:
             return new Kabe_Form(context_, &mdiForm());
         case FormId::Mado_Form:
@@ -79,9 +69,20 @@ QWidget* FormRegistry::Load(FormId id) {
     QPointer<QWidget>& slot = forms_[Index(id)];
     if (slot.isNull()) {
         QWidget* created = Create(id);
+        // Registered before its load step, which may reach the form itself
+        // through the registry (the plan window's load reaches the frame
+        // and the result windows, which reach the plan window).
         slot = created;
+        if (auto* loadable = dynamic_cast<LoadableForm*>(created)) {
+            loadable->Form_Load();
+        }
     }
     return slot.data();
+}
+
+void FormRegistry::WrongForm(FormId id, const QWidget* form) {
+    qFatal("FormRegistry: form %d is %s, not the type asked for", static_cast<int>(id),
+           form != nullptr ? form->metaObject()->className() : "not in this build");
 }
 
 QWidget* FormRegistry::IfLoaded(FormId id) const {
@@ -131,42 +132,43 @@ void FormRegistry::UnloadAll() {
 }
 
 MDIForm1& FormRegistry::mdiForm() {
-    return *static_cast<MDIForm1*>(Load(FormId::MDIForm1));
+    return Get<MDIForm1>(FormId::MDIForm1);
 }
 
 Main_Form& FormRegistry::mainForm() {
-    return *static_cast<Main_Form*>(Load(FormId::Main_Form));
+    return Get<Main_Form>(FormId::Main_Form);
 }
 
 Main_Form* FormRegistry::mainFormIfLoaded() const {
-    return static_cast<Main_Form*>(IfLoaded(FormId::Main_Form));
+    return GetIfLoaded<Main_Form>(FormId::Main_Form);
 }
 
 frmSplash& FormRegistry::splash() {
-    return *static_cast<frmSplash*>(Load(FormId::frmSplash));
+    return Get<frmSplash>(FormId::frmSplash);
 }
 
 Settei_Hyouji_Form& FormRegistry::setteiHyouji() {
-    return *static_cast<Settei_Hyouji_Form*>(Load(FormId::Settei_Hyouji_Form));
+    return Get<Settei_Hyouji_Form>(FormId::Settei_Hyouji_Form);
 }
 
 Goukei_Hyouji_Form& FormRegistry::goukeiHyouji() {
-    return *static_cast<Goukei_Hyouji_Form*>(Load(FormId::Goukei_Hyouji_Form));
+    return Get<Goukei_Hyouji_Form>(FormId::Goukei_Hyouji_Form);
 }
 
 Kabe_Form& FormRegistry::kabeForm() {
-    return *static_cast<Kabe_Form*>(Load(FormId::Kabe_Form));
+    return Get<Kabe_Form>(FormId::Kabe_Form);
 }
 
 Mado_Form& FormRegistry::madoForm() {
-    return *static_cast<Mado_Form*>(Load(FormId::Mado_Form));
+    return Get<Mado_Form>(FormId::Mado_Form);
 }
 
 PopUp_Form& FormRegistry::popUpForm() {
-    return *static_cast<PopUp_Form*>(Load(FormId::PopUp_Form));
+    return Get<PopUp_Form>(FormId::PopUp_Form);
 }
 
 void FormRegistry::LoadResultWindows() {
+    context_.RecalculateRoom();
     Load(FormId::Situnai_Keisan_Form);
     Load(FormId::Kouzou_Keisan_Form);
 }
@@ -191,10 +193,20 @@ void FormRegistry::PlaceToolWindows() {
     Saizenmen_Set(goukei, 1);
 }
 
-void FormRegistry::RefreshResultWindows() {
-    // Situnai_Keisan_Form.Jintai_Keisan, Kouzou_Keisan_Form.Saihyouji and,
-    // while mdiForm()'s Mnu_Fuka_Goukei is disabled,
-    // Goukei_Hyouji_Form.List_Hyouji are called here, in that order.
+void FormRegistry::RefreshInternalReport() {
+    // Situnai_Keisan_Form.Jintai_Keisan is called here once the window
+    // exists: it builds its sheet from context_.results().
+}
+
+void FormRegistry::RefreshStructuralReport() {
+    // Kouzou_Keisan_Form.Saihyouji is called here once the window exists:
+    // it builds its sheet from context_.results().
+}
+
+void FormRegistry::PlanRebuilt() {
+    context_.RecalculateRoom();
+    RefreshInternalReport();
+    RefreshStructuralReport();
     if (!mdiForm().IsEnabled(FrameItem::Mnu_Fuka_Goukei)) {
         goukeiHyouji().List_Hyouji();
     }
@@ -202,9 +214,31 @@ void FormRegistry::RefreshResultWindows() {
     // summary was shown for the empty room; the rebuild that follows the
     // read keeps it from showing the empty room's (it does nothing while
     // hidden).
-    if (auto* settei = static_cast<Settei_Hyouji_Form*>(IfLoaded(FormId::Settei_Hyouji_Form))) {
+    if (auto* settei = GetIfLoaded<Settei_Hyouji_Form>(FormId::Settei_Hyouji_Form)) {
         settei->List_Hyouji();
     }
+}
+
+void FormRegistry::RoomEdited() {
+    context_.room().Hozon_Flag = true;
+    if (Main_Form* plan = mainFormIfLoaded()) {
+        plan->Kabe_Seisaku();
+    }
+}
+
+void FormRegistry::ConditionsRegistered() {
+    // The settings summary shows conditions only, no loads: the results are
+    // recalculated after it, before the first step that reads them.
+    setteiHyouji().List_Hyouji();
+    context_.RecalculateRoom();
+    RefreshStructuralReport();
+    RefreshInternalReport();
+    goukeiHyouji().List_Hyouji();
+}
+
+void FormRegistry::ConditionsEdited() {
+    context_.room().Hozon_Flag = true;
+    ConditionsRegistered();
 }
 
 void FormRegistry::FitStructuralReport() {

@@ -6,7 +6,6 @@
 #include "app/app_context.h"
 #include "app/help_viewer.h"
 #include "app/mdi_form1.h"
-#include "app/module1.h"
 #include "plan/main_form.h"
 #include "project/project_commands.h"
 
@@ -119,17 +118,17 @@ void FrameCommands::Mnu_Fuka_Goukei_Click() {
 }
 
 void FrameCommands::Mnu_Kabe_Click() {
-    Module1::Settei_Mode = 0;
+    context_.Settei_Mode = 0;
     ShowModal(FormId::Kabe_Form);
 }
 
 void FrameCommands::Mnu_Yane_Click() {
-    Module1::Settei_Mode = 1;
+    context_.Settei_Mode = 1;
     ShowModal(FormId::Kabe_Form);
 }
 
 void FrameCommands::Mnu_Yuka_Click() {
-    Module1::Settei_Mode = 2;
+    context_.Settei_Mode = 2;
     ShowModal(FormId::Kabe_Form);
 }
 
@@ -150,7 +149,7 @@ void FrameCommands::mnu_Syoumei_Click() {
 }
 
 void FrameCommands::Mnu_Kanki_Click() {
-    Module1::Settei_Mode = 10;
+    context_.Settei_Mode = 10;
     ShowModal(FormId::Kanki_Form);
 }
 
@@ -171,7 +170,7 @@ void FrameCommands::Mnu_Netu_Help_Click() {
     // The contents of the help file beside the program; the viewer reports
     // a missing or unreadable file itself.
     HelpViewer& viewer = HelpViewer::Of(frame_);
-    viewer.Open(Module1::App_Path + QStringLiteral("/Karumoa.hlp"));
+    viewer.Open(context_.App_Path + QStringLiteral("/Karumoa.hlp"));
     viewer.show();
     viewer.raise();
     viewer.activateWindow();

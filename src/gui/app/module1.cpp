@@ -1,7 +1,6 @@
 #include "app/module1.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -21,9 +20,6 @@
 
 namespace karumoa::gui::Module1 {
 
-QString App_Path;
-std::uint8_t Settei_Mode = 0;
-
 QString AppTitle() {
     return QStringLiteral("カルモア");
 }
@@ -36,7 +32,7 @@ QString VersionText() {
 }
 
 void Kankyou_SyokiKa(AppContext& context) {
-    App_Path = QCoreApplication::applicationDirPath();
+    context.App_Path = QCoreApplication::applicationDirPath();
     context.room().Basyo = context.settings().Toti();
     context.room().Situon = context.settings().Heya_Ondo();
 }
@@ -51,15 +47,17 @@ void LoadTranslations(QApplication& app) {
     }
 }
 
-void WaitEvents(const QElapsedTimer& since, int ms) {
-    for (;;) {
-        const qint64 remaining = ms - since.elapsed();
-        if (remaining <= 0) {
-            return;
-        }
-        QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(remaining), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
+void SteadyEventClock::ProcessEvents(qint64 ms) {
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void WaitEvents(EventClock& clock, qint64 until) {
+    // A timer may fire a little early; the loop then waits out the rest.
+    for (qint64 remaining = until - clock.Elapsed(); remaining > 0;
+         remaining = until - clock.Elapsed()) {
+        clock.ProcessEvents(remaining);
     }
 }
 

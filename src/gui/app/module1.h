@@ -1,27 +1,19 @@
 #pragma once
 
-// Program-wide globals and the start-up sequence.
+// The start-up sequence and the program's fixed texts. The program-wide
+// App_Path and Settei_Mode live in AppContext, so that every program (and
+// every test) has its own.
 
+#include <QElapsedTimer>
 #include <QString>
-#include <cstdint>
 
 class QApplication;
-class QElapsedTimer;
 
 namespace karumoa::gui {
 class AppContext;
 }
 
 namespace karumoa::gui::Module1 {
-
-// The folder of the program file, without a trailing separator. The
-// reference tables and the help file are addressed from it.
-extern QString App_Path;
-
-// Which element the next construction or window dialog works on: 0 wall or
-// wall windows, 1 roof or skylight, 2 floor, 10 set by the ventilation
-// command. Commands set it just before they open the dialog.
-extern std::uint8_t Settei_Mode;
 
 // The application's title: names the settings store and the frame.
 QString AppTitle();
@@ -41,17 +33,40 @@ QString LoadReferenceTables(AppContext& context);
 // message boxes read はい, いいえ, キャンセル.
 void LoadTranslations(QApplication& app);
 
-// Processes window events until `ms` milliseconds have passed on `since`
-// (an elapsed-time clock, so the wait also ends across midnight).
-void WaitEvents(const QElapsedTimer& since, int ms);
+// The clock of a wait that keeps the window events running. It measures
+// elapsed time, never the time of day, so a wait also ends across
+// midnight.
+class EventClock {
+public:
+    virtual ~EventClock() = default;
+    // Milliseconds since the clock started; never goes back.
+    virtual qint64 Elapsed() const = 0;
+    // Processes window events for at most `ms` milliseconds (ms > 0).
+    virtual void ProcessEvents(qint64 ms) = 0;
+};
+
+// The real clock, started when it is made.
+class SteadyEventClock final : public EventClock {
+public:
+    SteadyEventClock() { started_.start(); }
+    qint64 Elapsed() const override { return started_.elapsed(); }
+    void ProcessEvents(qint64 ms) override;
+
+private:
+    QElapsedTimer started_;
+};
+
+// Processes window events until `clock` reads `until` milliseconds.
+void WaitEvents(EventClock& clock, qint64 until);
 
 // The start-up wait while the splash window is shown.
 constexpr int kSplashMilliseconds = 3000;
 
 // The whole start-up: Kankyou_SyokiKa, the reference tables, the frame
-// (maximised, no room), the splash window for three seconds. Returns when
+// (maximised, no room), the splash window until `clock` has run three
+// seconds from the moment the frame was about to be shown. Returns when
 // the program is ready for the user; the caller runs the event loop.
-void StartUp(QApplication& app, AppContext& context);
+void StartUp(QApplication& app, AppContext& context, EventClock& clock);
 
 // The program: start-up, then the frame's event loop until the frame has
 // closed. The frame may be closed (Exit, its close button) already during

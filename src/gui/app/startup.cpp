@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QSessionManager>
 #include <optional>
 
@@ -16,7 +15,7 @@ namespace karumoa::gui::Module1 {
 QString LoadReferenceTables(AppContext& context) {
     refdb::LoadError error;
     std::optional<refdb::ReferenceData> data =
-        refdb::ReferenceData::Load(App_Path.toStdString(), &error);
+        refdb::ReferenceData::Load(context.App_Path.toStdString(), &error);
     if (data) {
         context.setReferenceData(std::move(data));
         return QString();
@@ -28,19 +27,18 @@ QString LoadReferenceTables(AppContext& context) {
                "になります。");
 }
 
-void StartUp(QApplication& app, AppContext& context) {
+void StartUp(QApplication& app, AppContext& context, EventClock& clock) {
     LoadTranslations(app);
     Kankyou_SyokiKa(context);
     const QString tablesMessage = LoadReferenceTables(context);
 
-    QElapsedTimer started;
-    started.start();
+    const qint64 started = clock.Elapsed();
     MDIForm1& frame = context.forms().mdiForm();
     frame.showMaximized();
 
     frmSplash& splash = context.forms().splash();
     splash.show();
-    WaitEvents(started, kSplashMilliseconds);
+    WaitEvents(clock, started + kSplashMilliseconds);
     // The user may have closed the splash window already.
     context.forms().Unload(FormId::frmSplash);
 
@@ -65,7 +63,8 @@ int Run(QApplication& app, AppContext& context) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame,
                      [&frame](QSessionManager&) { frame.EndSession(); });
 
-    StartUp(app, context);
+    SteadyEventClock clock;
+    StartUp(app, context, clock);
     if (closed) {
         return 0;
     }

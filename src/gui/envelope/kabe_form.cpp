@@ -21,14 +21,12 @@
 #include "app/form_registry.h"
 #include "app/frame_items.h"
 #include "app/mdi_form1.h"
-#include "app/module1.h"
 #include "app/prompts.h"
 #include "calc/netukanryuu.h"
 #include "envelope/houi_rules.h"
 #include "envelope/masked_field.h"
 #include "model/codes.h"
 #include "model/room_model.h"
-#include "plan/main_form.h"
 #include "refdb/reference_data.h"
 #include "text/number_text.h"
 
@@ -258,7 +256,7 @@ void Kabe_Form::EmptyLayers() {
 }
 
 void Kabe_Form::Form_Activate() {
-    mode_ = Module1::Settei_Mode == kYane ? kYane : Module1::Settei_Mode == kYuka ? kYuka : kKabe;
+    mode_ = context_.Settei_Mode == kYane ? kYane : context_.Settei_Mode == kYuka ? kYuka : kKabe;
     if (mode_ == kKabe) {
         setWindowTitle(QStringLiteral("壁負荷設定"));
         houiCombo_->setEnabled(true);
@@ -517,10 +515,7 @@ void Kabe_Form::Register() {
         room.Yuka.Add(makeRecord(houi));
         frame.SetEnabled(FrameItem::Mnu_Yuka, false);
     }
-    if (Main_Form* plan = context_.forms().mainFormIfLoaded()) {
-        plan->Kabe_Seisaku();
-    }
-    room.Hozon_Flag = true;
+    context_.forms().RoomEdited();
     accept();
 }
 

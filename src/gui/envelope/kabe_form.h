@@ -6,7 +6,7 @@
 // K, appends the records to the room and rebuilds the plan.
 //
 // The dialog is loaded once and only hidden between uses; every time it is
-// shown it is set up for the mode the caller put into Module1::Settei_Mode
+// shown it is set up for the mode the caller put into Settei_Mode
 // (0 wall "壁負荷設定", 1 roof "屋根負荷設定", 2 floor "床負荷設定").
 
 #include <QDialog>

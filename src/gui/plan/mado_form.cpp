@@ -19,7 +19,6 @@
 #include "app/app_context.h"
 #include "app/controls.h"
 #include "app/form_registry.h"
-#include "app/module1.h"
 #include "app/prompts.h"
 #include "envelope/masked_field.h"
 #include "model/codes.h"
@@ -208,7 +207,7 @@ void Mado_Form::BuildControls() {
 
 bool Mado_Form::CanOpen() const {
     const model::RoomModel& room = context_.room();
-    if (Module1::Settei_Mode == 1) {
+    if (context_.Settei_Mode == 1) {
         return !room.Yane.empty() && room.Yane_Mado.empty();
     }
     return room.Kabe_Bangou >= 1 && room.Kabe_Bangou <= room.Kabe.Count() &&
@@ -225,7 +224,7 @@ void Mado_Form::Mado_Tuika() {
 void Mado_Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        skylight_ = Module1::Settei_Mode == 1;
+        skylight_ = context_.Settei_Mode == 1;
         SyokiKa();
         Kabe_Sunpou_Yomikomi();
     }
@@ -402,10 +401,7 @@ void Mado_Form::Touroku_Button_Click() {
         room.Mado.Item(room.Kabe_Bangou)->SetData(tate_, yoko_, kazu_, braindo, menseki_, houi_);
     }
     accept();
-    if (Main_Form* plan = context_.forms().mainFormIfLoaded()) {
-        plan->Kabe_Seisaku();
-    }
-    room.Hozon_Flag = true;
+    context_.forms().RoomEdited();
 }
 
 void Mado_Form::Crear_Button_Click() {

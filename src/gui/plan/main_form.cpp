@@ -22,7 +22,6 @@
 #include "plan/plan_deletions.h"
 #include "plan/plan_widgets.h"
 #include "plan/popup_form.h"
-#include "plan/recalculation.h"
 #include "project/project_commands.h"
 
 namespace karumoa::gui {
@@ -329,8 +328,7 @@ void Main_Form::Kabe_Seisaku() {
         sagyouEria_->SetArrow(std::nullopt);
     }
 
-    RecalculateLoads(context_);
-    context_.forms().RefreshResultWindows();
+    context_.forms().PlanRebuilt();
 }
 
 void Main_Form::Yane_Mado_Hyouji(const plan::OverheadView& view) {

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/form_registry.h"
 #include "plan/plan_layout.h"
 
 class QComboBox;
@@ -36,7 +37,7 @@ class OverheadShape;
 class WorkArea;
 }  // namespace plan
 
-class Main_Form : public QWidget {
+class Main_Form : public QWidget, public LoadableForm {
     Q_OBJECT
 public:
     explicit Main_Form(AppContext& context);
@@ -45,8 +46,8 @@ public:
     model::RoomModel& room();
 
     // Load step: the room's start values, the work area widened, the result
-    // windows loaded, Hozon_Flag cleared. Run once by the form registry.
-    void Form_Load();
+    // windows loaded, Hozon_Flag cleared.
+    void Form_Load() override;
 
     // Rebuilds the picture from the room and recalculates the loads.
     void Kabe_Seisaku();

@@ -28,7 +28,7 @@ bool PlanDeletions::ValidWall() const {
 }
 
 void PlanDeletions::EnableSkylightCommand() {
-    if (auto* popUp = static_cast<PopUp_Form*>(context_.forms().IfLoaded(FormId::PopUp_Form))) {
+    if (auto* popUp = context_.forms().GetIfLoaded<PopUp_Form>(FormId::PopUp_Form)) {
         popUp->Item(QStringLiteral("Mnu_Yane_Mado"))->setEnabled(true);
     }
 }
@@ -49,23 +49,24 @@ void PlanDeletions::Kabe_Sakujyo() {
         // A roof and a floor need four walls.
         if (context_.prompts().Message(QStringLiteral("設定済みの屋根や床も削除されます"), kTitle,
                                        PromptIcon::Warning,
-                                       PromptButtons::OkCancel) == PromptAnswer::Ok) {
-            room.Kabe.Remove(p);
-            room.Mado.Remove(p);
-            Yane_Sakujyo_Kettei();
-            if (!room.Yuka.empty()) {
-                room.Yuka.Remove(1);
-                context_.forms().mdiForm().SetEnabled(FrameItem::Mnu_Yuka, true);
-            }
-            plan_.Kabe_Seisaku();
+                                       PromptButtons::OkCancel) != PromptAnswer::Ok) {
+            // Nothing is removed, but the answer Yes to the first question
+            // counts as a change.
+            room.Hozon_Flag = true;
+            return;
+        }
+        room.Kabe.Remove(p);
+        room.Mado.Remove(p);
+        RemoveRoof();
+        if (!room.Yuka.empty()) {
+            room.Yuka.Remove(1);
+            context_.forms().mdiForm().SetEnabled(FrameItem::Mnu_Yuka, true);
         }
     } else {
         room.Kabe.Remove(p);
         room.Mado.Remove(p);
-        plan_.Kabe_Seisaku();
     }
-    // Also after a cancelled second question: the answer Yes counts.
-    room.Hozon_Flag = true;
+    context_.forms().RoomEdited();
 }
 
 void PlanDeletions::Mado_Sakujyo() {
@@ -82,8 +83,7 @@ void PlanDeletions::Mado_Sakujyo() {
     }
     // The set stays in its place, emptied (and without blinds).
     room.Mado.Item(p)->SetData({0, 0}, {0, 0}, {0, 0}, false, 0.0f, houi);
-    plan_.Kabe_Seisaku();
-    room.Hozon_Flag = true;
+    context_.forms().RoomEdited();
 }
 
 void PlanDeletions::Yane_Sakujyo() {
@@ -96,14 +96,20 @@ void PlanDeletions::Yane_Sakujyo() {
                                    PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
-    Yane_Sakujyo_Kettei();
-    room.Hozon_Flag = true;
+    RemoveRoof();
+    context_.forms().RoomEdited();
 }
 
 void PlanDeletions::Yane_Sakujyo_Kettei() {
+    if (RemoveRoof()) {
+        plan_.Kabe_Seisaku();
+    }
+}
+
+bool PlanDeletions::RemoveRoof() {
     model::RoomModel& room = context_.room();
     if (room.Yane.empty()) {
-        return;
+        return false;
     }
     room.Yane.Remove(1);
     context_.forms().mdiForm().SetEnabled(FrameItem::Mnu_Yane, true);
@@ -112,7 +118,7 @@ void PlanDeletions::Yane_Sakujyo_Kettei() {
         room.Yane_Mado.Remove(1);
     }
     EnableSkylightCommand();
-    plan_.Kabe_Seisaku();
+    return true;
 }
 
 void PlanDeletions::Yuka_Sakujyo() {
@@ -125,9 +131,11 @@ void PlanDeletions::Yuka_Sakujyo() {
                                    PromptButtons::YesNo) == PromptAnswer::Yes) {
         room.Yuka.Remove(1);
         context_.forms().mdiForm().SetEnabled(FrameItem::Mnu_Yuka, true);
-        room.Hozon_Flag = true;
+        context_.forms().RoomEdited();
+    } else {
+        // Rebuilt whatever the answer.
+        plan_.Kabe_Seisaku();
     }
-    plan_.Kabe_Seisaku();
 }
 
 void PlanDeletions::Yanemado_Sakujyo() {
@@ -142,8 +150,7 @@ void PlanDeletions::Yanemado_Sakujyo() {
     }
     room.Yane_Mado.Remove(1);
     EnableSkylightCommand();
-    plan_.Kabe_Seisaku();
-    room.Hozon_Flag = true;
+    context_.forms().RoomEdited();
 }
 
 }  // namespace karumoa::gui

@@ -4,8 +4,9 @@
 // depend on it), the windows of a wall, the roof (with its skylight), the
 // floor and the skylight, each after asking. Every deletion keeps the room
 // a room: walls and window sets stay parallel, a roof and a floor exist
-// only over four walls, a skylight only in a roof. The plan is rebuilt
-// (and the loads recomputed) after each.
+// only over four walls, a skylight only in a roof. Each deletion is a room
+// edit (FormRegistry::RoomEdited): unsaved changes, the plan rebuilt and
+// the loads recomputed.
 
 namespace karumoa::gui {
 
@@ -24,11 +25,14 @@ public:
     void Yane_Sakujyo();
     void Yuka_Sakujyo();
     void Yanemado_Sakujyo();
-    // Removes the roof and its skylight without asking.
+    // Removes the roof and its skylight without asking, and rebuilds.
     void Yane_Sakujyo_Kettei();
 
 private:
     bool ValidWall() const;
+    // The roof and its skylight removed, the commands that add them
+    // enabled; false when there is no roof.
+    bool RemoveRoof();
     void EnableSkylightCommand();
 
     AppContext& context_;

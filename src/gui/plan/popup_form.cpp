@@ -6,7 +6,6 @@
 
 #include "app/app_context.h"
 #include "app/form_registry.h"
-#include "app/module1.h"
 #include "model/room_model.h"
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
@@ -107,14 +106,11 @@ void PopUp_Form::BuildMenus() {
     // --- Commands.
     model::RoomModel& room = context_.room();
     on("Mnu_Mado_Tuika", [this] {
-        Module1::Settei_Mode = 0;
-        static_cast<Mado_Form*>(context_.forms().Load(FormId::Mado_Form))->Mado_Tuika();
+        context_.Settei_Mode = 0;
+        context_.forms().madoForm().Mado_Tuika();
     });
     for (int z = 0; z < 4; ++z) {
-        on(kKabeZokusei[z], [this, z] {
-            Kabe_Zokusei_Kousin(z);
-            Rebuild();
-        });
+        on(kKabeZokusei[z], [this, z] { Kabe_Zokusei_Kousin(z); });
         on(kYaneZokusei[z], [this, z] { Yane_Zokusei_Kousin(z); });
     }
     for (int z = 0; z < 3; ++z) {
@@ -130,8 +126,7 @@ void PopUp_Form::BuildMenus() {
             return;
         }
         room.Mado.Item(room.Kabe_Bangou)->Braindo = braindo;
-        Rebuild();
-        room.Hozon_Flag = true;
+        context_.forms().RoomEdited();
     };
     on("Mnu_Braindo_Ari", [madoBraindo] { madoBraindo(true); });
     on("Mnu_Braindo_Nasi", [madoBraindo] { madoBraindo(false); });
@@ -141,8 +136,8 @@ void PopUp_Form::BuildMenus() {
         }
     });
     on("Mnu_Yane_Mado", [this] {
-        Module1::Settei_Mode = 1;
-        static_cast<Mado_Form*>(context_.forms().Load(FormId::Mado_Form))->Mado_Tuika();
+        context_.Settei_Mode = 1;
+        context_.forms().madoForm().Mado_Tuika();
     });
     on("Mnu_Yane_Sakujyo", [this] {
         if (Main_Form* plan = Plan()) {
@@ -159,8 +154,7 @@ void PopUp_Form::BuildMenus() {
             return;
         }
         room.Yane_Mado.Item(1)->Braindo = braindo;
-        Rebuild();
-        room.Hozon_Flag = true;
+        context_.forms().RoomEdited();
     };
     on("Mnu_Yane_Mado_Braindo_Ari", [yaneMadoBraindo] { yaneMadoBraindo(true); });
     on("Mnu_Yane_Mado_Braindo_Nasi", [yaneMadoBraindo] { yaneMadoBraindo(false); });
@@ -177,12 +171,6 @@ QAction* PopUp_Form::Item(const QString& name) const {
 
 Main_Form* PopUp_Form::Plan() const {
     return context_.forms().mainFormIfLoaded();
-}
-
-void PopUp_Form::Rebuild() {
-    if (Main_Form* plan = Plan()) {
-        plan->Kabe_Seisaku();
-    }
 }
 
 bool PopUp_Form::ValidWall() const {
@@ -299,7 +287,7 @@ void PopUp_Form::Kabe_Zokusei_Kousin(int zokusei) {
         return;
     }
     room.Kabe.Item(room.Kabe_Bangou)->Zokusei = static_cast<std::int16_t>(zokusei);
-    room.Hozon_Flag = true;
+    context_.forms().RoomEdited();
 }
 
 void PopUp_Form::Yane_Zokusei_Kousin(int zokusei) {
@@ -308,8 +296,7 @@ void PopUp_Form::Yane_Zokusei_Kousin(int zokusei) {
         return;
     }
     room.Yane.Item(1)->Zokusei = static_cast<std::int16_t>(zokusei);
-    Rebuild();
-    room.Hozon_Flag = true;
+    context_.forms().RoomEdited();
 }
 
 void PopUp_Form::Yuka_Zokusei_Check(int zokusei) {
@@ -318,8 +305,7 @@ void PopUp_Form::Yuka_Zokusei_Check(int zokusei) {
         return;
     }
     room.Yuka.Item(1)->Zokusei = static_cast<std::int16_t>(zokusei);
-    Rebuild();
-    room.Hozon_Flag = true;
+    context_.forms().RoomEdited();
 }
 
 Goukei_Menu* PopUp_Form::Mnu_Goukei() const {

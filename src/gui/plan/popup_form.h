@@ -36,6 +36,9 @@ public:
     // Checks the attribute item of wall n's attribute and clears the others
     // (an attribute outside 0..3 changes no mark).
     void Zokusei_Set(int n);
+    // The attribute of the wall Kabe_Bangou, the roof or the floor set to
+    // `zokusei`, a room edit (FormRegistry::RoomEdited); nothing without
+    // that element.
     void Kabe_Zokusei_Kousin(int zokusei);
     void Yane_Zokusei_Kousin(int zokusei);
     void Yuka_Zokusei_Check(int zokusei);
@@ -60,7 +63,6 @@ public:
 private:
     void BuildMenus();
     Main_Form* Plan() const;
-    void Rebuild();
     bool ValidWall() const;
 
     AppContext& context_;

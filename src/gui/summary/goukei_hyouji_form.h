@@ -25,9 +25,8 @@ public:
     explicit Goukei_Hyouji_Form(AppContext& context);
     ~Goukei_Hyouji_Form() override;
 
-    // Load step: the layout, the minimal display, the two columns. Run
-    // once by the form registry.
-    void Form_Load();
+    // Load step: the layout, the minimal display, the two columns.
+    void Form_Load() override;
 
     // Refreshes the list (while the window is visible) and the sum.
     void List_Hyouji() override;

@@ -22,9 +22,8 @@ public:
     explicit Settei_Hyouji_Form(AppContext& context);
     ~Settei_Hyouji_Form() override;
 
-    // Load step: the layout and the four columns. Run once by the form
-    // registry.
-    void Form_Load();
+    // Load step: the layout and the four columns.
+    void Form_Load() override;
 
     // Rebuilds the list; does nothing while the window is hidden (showing
     // it rebuilds it).

@@ -15,7 +15,7 @@ namespace karumoa::gui {
 
 class AppContext;
 
-class SummaryWindow : public QWidget, public UnloadableForm {
+class SummaryWindow : public QWidget, public LoadableForm, public UnloadableForm {
     Q_OBJECT
 public:
     // `menuItem` is the frame's item that shows the window again.

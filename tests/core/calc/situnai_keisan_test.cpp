@@ -2,6 +2,7 @@
 
 #include "calc/kouzou_keisan.h"
 #include "calc/load_totals.h"
+#include "calc/room_results.h"
 #include "calc/situnai_keisan.h"
 #include "calc_fixture.h"
 #include "model/room_model.h"
@@ -283,7 +284,7 @@ TEST(LoadTotals, RecalculateStoresBothCalculations) {
     model::RoomModel room = FourWalls();
     room.Mado.Item(3)->Menseki = 4.0f;
     room.Basyo = 12;  // 札幌, 28.8
-    const LoadTotals stored = Recalculate(room, refs);
+    const LoadTotals stored = Recalculate(room, refs).totals;
     const StructuralLoad kouzou = ComputeStructuralLoad(room, refs, 28.8);
     const InternalLoad situnai = ComputeInternalLoad(room, refs, 28.8);
     EXPECT_EQ(stored, TotalsOf(kouzou, situnai));

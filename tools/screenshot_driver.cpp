@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -44,9 +43,8 @@ using namespace karumoa::gui;
 namespace {
 
 void Settle(int ms) {
-    QElapsedTimer t;
-    t.start();
-    Module1::WaitEvents(t, ms);
+    Module1::SteadyEventClock clock;
+    Module1::WaitEvents(clock, ms);
 }
 
 bool Shoot(const QString& folder, const QString& name) {
@@ -81,7 +79,7 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
     // The second wall of a room: it starts from the first wall's layers.
     OpenRoom(context, prompts, "one-wall.kmd");
     Kabe_Form& kabe = context.forms().kabeForm();
-    Module1::Settei_Mode = 0;
+    context.Settei_Mode = 0;
     kabe.show();
     kabe.move(40, 60);
     kabe.Sentaku_Tab()->setCurrentIndex(8);
@@ -94,7 +92,7 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
     Kabe_Form& roofDialog = context.forms().kabeForm();
     for (const auto& [mode, name] :
          {std::pair{1, "13-roof-dialog"}, std::pair{2, "14-floor-dialog"}}) {
-        Module1::Settei_Mode = static_cast<std::uint8_t>(mode);
+        context.Settei_Mode = static_cast<std::uint8_t>(mode);
         roofDialog.show();
         roofDialog.move(40, 60);
         ok &= Shoot(folder, QString::fromLatin1(name));
@@ -102,7 +100,7 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
     }
 
     Mado_Form& mado = context.forms().madoForm();
-    Module1::Settei_Mode = 0;
+    context.Settei_Mode = 0;
     room.Kabe_Bangou = 2;
     mado.show();
     mado.move(40, 60);
@@ -114,7 +112,7 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
     mado.Tuika_Button_Click();
     ok &= Shoot(folder, QStringLiteral("15-window-dialog"));
     mado.hide();
-    Module1::Settei_Mode = 1;
+    context.Settei_Mode = 1;
     mado.show();
     mado.move(40, 60);
     ok &= Shoot(folder, QStringLiteral("16-skylight-dialog"));

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -25,6 +24,7 @@
 #include "app/help_viewer.h"
 #include "app/mdi_form1.h"
 #include "app/module1.h"
+#include "app/numeric_field.h"
 #include "app/prompts.h"
 #include "app/scripted_prompts.h"
 #include "app/splash_form.h"
@@ -106,7 +106,7 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
     mado.move(40, 60);
     mado.HScroll1()->setValue(1800);
     mado.VScroll1()->setValue(1200);
-    mado.Kazu_Edit()->setText(QStringLiteral("2"));
+    mado.Kazu_Edit()->setValue(2);
     mado.Tuika_Button_Click();
     mado.HScroll1()->setValue(900);
     mado.Tuika_Button_Click();

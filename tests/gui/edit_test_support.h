@@ -19,6 +19,7 @@
 
 #include "app/frame_commands.h"
 #include "app/module1.h"
+#include "app/numeric_field.h"
 #include "envelope/kabe_form.h"
 #include "gui_test_support.h"
 #include "model/codes.h"

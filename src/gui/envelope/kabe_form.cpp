@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
@@ -21,10 +20,10 @@
 #include "app/form_registry.h"
 #include "app/frame_items.h"
 #include "app/mdi_form1.h"
+#include "app/numeric_field.h"
 #include "app/prompts.h"
 #include "calc/netukanryuu.h"
 #include "envelope/houi_rules.h"
-#include "envelope/masked_field.h"
 #include "model/codes.h"
 #include "model/room_model.h"
 #include "refdb/reference_data.h"
@@ -40,13 +39,9 @@ constexpr const char* kCategories[] = {
 // The layer list's width; its columns take fixed shares of it.
 constexpr int kListViewWidth = 230;
 
-QLineEdit* MakeMaskedField(const QString& mask, const char* name, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setInputMask(mask);
-    const int digits = static_cast<int>(mask.indexOf(u';'));
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(digits + 2, u'0')) + 12);
-    return field;
+// The dialog writes its numbers right-aligned: "__6000".
+NumericField* MakeSizeField(const char* name, int digits, QWidget* parent) {
+    return new NumericField(name, NumericFormat::Whole(digits, NumericFill::Leading), parent);
 }
 
 int SelectedRow(const QListWidget* list) {
@@ -113,7 +108,7 @@ void Kabe_Form::BuildControls() {
     connect(list2_, &QListWidget::itemSelectionChanged, this,
             [this] { SelectRow(list1_, SelectedRow(list2_)); });
 
-    atusaEdit_ = MakeMaskedField(QStringLiteral("###;_"), "Atusa_Edit", this);
+    atusaEdit_ = MakeSizeField("Atusa_Edit", 3, this);
     connect(atusaEdit_, &QLineEdit::returnPressed, this, &Kabe_Form::Sou_Tuika);
     plusButton_ = MakeButton(QStringLiteral("＋"), "Plus_Button", this);
     plusButton_->setFixedWidth(plusButton_->sizeHint().height() + 8);
@@ -142,9 +137,9 @@ void Kabe_Form::BuildControls() {
     houiCombo_->setMaxVisibleItems(model::kHouiCount);
     connect(houiCombo_, &QComboBox::activated, this, [this] { Houi_Combo_Click(); });
 
-    habaEdit_ = MakeMaskedField(QStringLiteral("######;_"), "Haba_Edit", this);
+    habaEdit_ = MakeSizeField("Haba_Edit", 6, this);
     habaEdit_->installEventFilter(this);
-    takasaEdit_ = MakeMaskedField(QStringLiteral("######;_"), "Takasa_Edit", this);
+    takasaEdit_ = MakeSizeField("Takasa_Edit", 6, this);
     label1_ = new QLabel(QStringLiteral("幅(mm)"), this);
     label1_->setObjectName("Label1");
     label2_ = new QLabel(QStringLiteral("高さ(mm)"), this);
@@ -302,7 +297,7 @@ void Kabe_Form::Sou_Tuika() {
         Message(QStringLiteral("素材が選択されていません"));
         return;
     }
-    const double t = FieldValue(atusaEdit_);
+    const double t = atusaEdit_->value();
     if (!(t >= 3 && t <= 300)) {
         Message(QStringLiteral("入力できる厚さは 3mm以上300mm以下です"));
     } else {
@@ -327,7 +322,7 @@ void Kabe_Form::Sou_Tuika() {
             Sou_Hyouji();
         }
     }
-    ClearField(atusaEdit_);
+    atusaEdit_->clear();
 }
 
 void Kabe_Form::Sou_Hyouji() {
@@ -384,14 +379,14 @@ void Kabe_Form::Taimen_Settei() {
         // Opposite walls of a rectangle have the same width.
         taimenCheck_->setEnabled(false);
         taimenCheck_->setChecked(false);
-        SetFieldDigits(habaEdit_, opposite->Yoko);
+        habaEdit_->setValue(opposite->Yoko);
         habaEdit_->setEnabled(false);
         tourokuButton_->setFocus();
     } else {
         taimenCheck_->setEnabled(true);
         taimenCheck_->setChecked(true);
         habaEdit_->setEnabled(true);
-        ClearField(habaEdit_);
+        habaEdit_->clear();
         habaEdit_->setFocus();
     }
 }
@@ -404,7 +399,7 @@ void Kabe_Form::Kabe_Yomikomi() {
     }
     // Every wall has the first wall's height and starts from its layers.
     const model::Kabe_Data& first = *room.Kabe.Item(1);
-    SetFieldDigits(takasaEdit_, first.Tate);
+    takasaEdit_->setValue(first.Tate);
     takasaEdit_->setEnabled(false);
     kuukiCheck_->setChecked(first.kuuki);
     souZai_ = first.Zai_Kaesi();
@@ -429,20 +424,20 @@ void Kabe_Form::Yane_Nyuuryoku() {
         const model::Kabe_Data& wall = *room.Kabe.Item(i + 1);
         (model::IsHorizontalWall(wall.Houi) ? x : y) = wall.Yoko;
     }
-    SetFieldDigits(habaEdit_, x);
-    SetFieldDigits(takasaEdit_, y);
+    habaEdit_->setValue(x);
+    takasaEdit_->setValue(y);
     habaEdit_->setEnabled(false);
     takasaEdit_->setEnabled(false);
     taimenCheck_->setVisible(false);
 }
 
-bool Kabe_Form::Sunpou_Check(QLineEdit* field, const QString& item) {
-    const std::optional<std::int32_t> v = text::ToInt32(FieldValue(field));
+bool Kabe_Form::Sunpou_Check(NumericField* field, const QString& item) {
+    const std::optional<std::int32_t> v = text::ToInt32(field->value());
     if (v && *v >= 1000 && *v <= 100000) {
         return true;
     }
     Message(QStringLiteral("単位はmmです、正しい") + item + QStringLiteral("を入力して下さい"));
-    ClearField(field);
+    field->clear();
     field->setFocus();
     return false;
 }
@@ -481,8 +476,8 @@ void Kabe_Form::Touroku_Button_Click() {
 void Kabe_Form::Register() {
     model::RoomModel& room = context_.room();
     const float k = Netukanryuu_Keisan();
-    const std::int32_t width = text::ToInt32(FieldValue(habaEdit_)).value_or(0);
-    const std::int32_t height = text::ToInt32(FieldValue(takasaEdit_)).value_or(0);
+    const std::int32_t width = text::ToInt32(habaEdit_->value()).value_or(0);
+    const std::int32_t height = text::ToInt32(takasaEdit_->value()).value_or(0);
     const auto houi = static_cast<std::int16_t>(houiCombo_->currentIndex());
     const bool kuuki = kuukiCheck_->isChecked();
 

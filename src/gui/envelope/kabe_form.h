@@ -16,7 +16,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTabBar;
@@ -25,6 +24,7 @@ class QTreeWidget;
 namespace karumoa::gui {
 
 class AppContext;
+class NumericField;
 
 class Kabe_Form : public QDialog {
     Q_OBJECT
@@ -59,7 +59,7 @@ public:
     void Yane_Nyuuryoku();
     // 1000 <= value <= 100000 mm, else the message naming `item`, the field
     // emptied and focused.
-    bool Sunpou_Check(QLineEdit* field, const QString& item);
+    bool Sunpou_Check(NumericField* field, const QString& item);
     // K of the layer arrays and the air-layer box.
     float Netukanryuu_Keisan() const;
 
@@ -79,14 +79,14 @@ public:
     QTabBar* Sentaku_Tab() const { return sentakuTab_; }
     QListWidget* List1() const { return list1_; }
     QListWidget* List2() const { return list2_; }
-    QLineEdit* Atusa_Edit() const { return atusaEdit_; }
+    NumericField* Atusa_Edit() const { return atusaEdit_; }
     QPushButton* Plus_Button() const { return plusButton_; }
     QTreeWidget* ListView1() const { return listView1_; }
     QLabel* Atusa_Label() const { return atusaLabel_; }
     QCheckBox* Kuuki_Check() const { return kuukiCheck_; }
     QComboBox* Houi_Combo() const { return houiCombo_; }
-    QLineEdit* Haba_Edit() const { return habaEdit_; }
-    QLineEdit* Takasa_Edit() const { return takasaEdit_; }
+    NumericField* Haba_Edit() const { return habaEdit_; }
+    NumericField* Takasa_Edit() const { return takasaEdit_; }
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
     QCheckBox* Taimen_Check() const { return taimenCheck_; }
@@ -117,14 +117,14 @@ private:
     QTabBar* sentakuTab_ = nullptr;
     QListWidget* list1_ = nullptr;
     QListWidget* list2_ = nullptr;
-    QLineEdit* atusaEdit_ = nullptr;
+    NumericField* atusaEdit_ = nullptr;
     QPushButton* plusButton_ = nullptr;
     QTreeWidget* listView1_ = nullptr;
     QLabel* atusaLabel_ = nullptr;
     QCheckBox* kuukiCheck_ = nullptr;
     QComboBox* houiCombo_ = nullptr;
-    QLineEdit* habaEdit_ = nullptr;
-    QLineEdit* takasaEdit_ = nullptr;
+    NumericField* habaEdit_ = nullptr;
+    NumericField* takasaEdit_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     QCheckBox* taimenCheck_ = nullptr;

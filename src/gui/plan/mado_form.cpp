@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -19,8 +18,8 @@
 #include "app/app_context.h"
 #include "app/controls.h"
 #include "app/form_registry.h"
+#include "app/numeric_field.h"
 #include "app/prompts.h"
-#include "envelope/masked_field.h"
 #include "model/codes.h"
 #include "model/room_model.h"
 #include "plan/main_form.h"
@@ -121,11 +120,7 @@ void Mado_Form::BuildControls() {
     sunpouLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sunpouLabel_->setMinimumWidth(
         sunpouLabel_->fontMetrics().horizontalAdvance(QStringLiteral("10000×5000")) + 4);
-    kazuEdit_ = new QLineEdit(this);
-    kazuEdit_->setObjectName("Kazu_Edit");
-    kazuEdit_->setInputMask(QStringLiteral("###;_"));
-    kazuEdit_->setFixedWidth(kazuEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
-                             12);
+    kazuEdit_ = new NumericField("Kazu_Edit", NumericFormat::Whole(3, NumericFill::Trailing), this);
     connect(kazuEdit_, &QLineEdit::returnPressed, this, &Mado_Form::AddAndShow);
     tuikaButton_ = MakeButton(QStringLiteral("+"), "Tuika_Button", this);
     tuikaButton_->setFixedWidth(tuikaButton_->sizeHint().height() + 8);
@@ -259,7 +254,10 @@ void Mado_Form::SyokiKa() {
     menseki_ = 0.0f;
     goukeiLabel_->setText(QStringLiteral("0"));
     Mado_Hyouji();
-    kazuEdit_->setText(QStringLiteral("1__"));
+    // "1__", ready to be typed over: the dialog opens with the count
+    // focused, and the focus comes back to it after the list is emptied.
+    kazuEdit_->setValue(1);
+    Kazu_Sentaku();
     braindoCheck_->setChecked(true);
     const model::RoomModel& room = context_.room();
     if (skylight_) {
@@ -320,11 +318,10 @@ void Mado_Form::VScroll1_Change() {
 }
 
 void Mado_Form::List_Tuika() {
-    const double c = FieldValue(kazuEdit_);
-    // The mask lets a sign through: a negative count is no count either.
+    const double c = kazuEdit_->value();
     if (!(c > 0)) {
         Message(QStringLiteral("数量が0では追加できません"));
-        kazuEdit_->setText(QStringLiteral("1__"));
+        kazuEdit_->setValue(1);
         Kazu_Sentaku();
         return;
     }
@@ -346,7 +343,7 @@ void Mado_Form::List_Tuika() {
     tate_.push_back(0);
     yoko_.push_back(0);
     kazu_.push_back(0);
-    kazuEdit_->setText(QStringLiteral("1__"));
+    kazuEdit_->setValue(1);
     Kazu_Sentaku();
 }
 

@@ -12,7 +12,6 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTreeWidget;
@@ -20,6 +19,7 @@ class QTreeWidget;
 namespace karumoa::gui {
 
 class AppContext;
+class NumericField;
 
 namespace plan {
 
@@ -89,7 +89,7 @@ public:
     QScrollBar* HScroll1() const { return hScroll1_; }
     QScrollBar* VScroll1() const { return vScroll1_; }
     QLabel* Sunpou_Label() const { return sunpouLabel_; }
-    QLineEdit* Kazu_Edit() const { return kazuEdit_; }
+    NumericField* Kazu_Edit() const { return kazuEdit_; }
     QPushButton* Tuika_Button() const { return tuikaButton_; }
     QLabel* Mado_Label() const { return madoLabel_; }
     QTreeWidget* ListView1() const { return listView1_; }
@@ -126,7 +126,7 @@ private:
     QScrollBar* hScroll1_ = nullptr;
     QScrollBar* vScroll1_ = nullptr;
     QLabel* sunpouLabel_ = nullptr;
-    QLineEdit* kazuEdit_ = nullptr;
+    NumericField* kazuEdit_ = nullptr;
     QPushButton* tuikaButton_ = nullptr;
     QLabel* madoLabel_ = nullptr;
     QTreeWidget* listView1_ = nullptr;

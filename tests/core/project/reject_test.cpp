@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "fixture_rooms.h"
+#include "model/room_fields.h"
 #include "test_util.h"
 
 namespace karumoa::project::testing {
@@ -20,6 +21,19 @@ ReadError Refused(std::string_view bytes) {
     EXPECT_EQ(room, ExampleRoom()) << "the room changed after a failed read";
     EXPECT_FALSE(error.Message().empty());
     return error;
+}
+
+// The conditions-line field of the setting named `member`.
+FieldRef SettingField(std::string_view member) {
+    int number = 0;
+    for (const model::RoomSetting& s : model::kFileSettings) {
+        ++number;
+        if (s.member == member) {
+            return {Section::kConditions, Field::kSetting, 0, number};
+        }
+    }
+    ADD_FAILURE() << member << " is no setting of the file";
+    return {};
 }
 
 // Japanese text: at least one character outside ASCII.
@@ -77,37 +91,37 @@ TEST(Reject, NonNumericConditionFields) {
         const ReadError error = Refused(ReplaceLine(bytes, 1, edited));
         EXPECT_TRUE(error.kind == Kind::kNotANumber || error.kind == Kind::kNotABoolean);
         EXPECT_EQ(error.line, 1);
-        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, static_cast<Field>(i), 0, 0}));
+        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, Field::kSetting, 0, i + 1}));
     }
 }
 
 TEST(Reject, ConditionValuesOutsideTheirRange) {
     struct Case {
-        Field field;
+        std::string_view setting;
         std::function<void(RoomModel&)> set;
     };
     const std::vector<Case> cases{
-        {Field::kBasyo, [](RoomModel& r) { r.Basyo = 14; }},
-        {Field::kTatemono_Syurui, [](RoomModel& r) { r.Tatemono_Syurui = 0; }},
-        {Field::kTatemono_Syurui, [](RoomModel& r) { r.Tatemono_Syurui = 10; }},
-        {Field::kSitunai_Syurui, [](RoomModel& r) { r.Situnai_Syurui = 3; }},
-        {Field::kSoutou_Ninzuu, [](RoomModel& r) { r.Soutou_Ninzuu = 2.01f; }},
-        {Field::kSoutou_Ninzuu, [](RoomModel& r) { r.Soutou_Ninzuu = -0.5f; }},
-        {Field::kJitu_Ninzuu, [](RoomModel& r) { r.Jitu_Ninzuu = 10000; }},
-        {Field::kSoutou_Basyo, [](RoomModel& r) { r.Soutou_Basyo = 8; }},
-        {Field::kSyoudo, [](RoomModel& r) { r.Syoudo = -1; }},
-        {Field::kSyoudo_Syurui, [](RoomModel& r) { r.Syoudo_Syurui = 8; }},
-        {Field::kSyoumei_housiki, [](RoomModel& r) { r.Syoumei_housiki = 5; }},
-        {Field::kKeikoutou_Syurui, [](RoomModel& r) { r.Keikoutou_Syurui = 4; }},
-        {Field::kHakunetutou_Syurui, [](RoomModel& r) { r.Hakunetutou_Syurui = 5; }},
-        {Field::kKeikoutou_Kazu, [](RoomModel& r) { r.Keikoutou_Kazu = 1000; }},
-        {Field::kHakunetutou_Kazu, [](RoomModel& r) { r.Hakunetutou_Kazu = -1; }},
-        {Field::kSyoumei_Syuturyoku, [](RoomModel& r) { r.Syoumei_Syuturyoku = 100000; }},
-        {Field::kKeikoutou_wariai, [](RoomModel& r) { r.Keikoutou_wariai = 5; }},
-        {Field::kKanki_Entarupi, [](RoomModel& r) { r.Kanki_Entarupi = 9; }},
-        {Field::kKanki_Basyo, [](RoomModel& r) { r.Kanki_Basyo = -2; }},
-        {Field::kKanki_Basyo, [](RoomModel& r) { r.Kanki_Basyo = 7; }},
-        {Field::kKanki_Fuuryou, [](RoomModel& r) { r.Kanki_Fuuryou = 100000.0f; }},
+        {"Basyo", [](RoomModel& r) { r.Basyo = 14; }},
+        {"Tatemono_Syurui", [](RoomModel& r) { r.Tatemono_Syurui = 0; }},
+        {"Tatemono_Syurui", [](RoomModel& r) { r.Tatemono_Syurui = 10; }},
+        {"Situnai_Syurui", [](RoomModel& r) { r.Situnai_Syurui = 3; }},
+        {"Soutou_Ninzuu", [](RoomModel& r) { r.Soutou_Ninzuu = 2.01f; }},
+        {"Soutou_Ninzuu", [](RoomModel& r) { r.Soutou_Ninzuu = -0.5f; }},
+        {"Jitu_Ninzuu", [](RoomModel& r) { r.Jitu_Ninzuu = 10000; }},
+        {"Soutou_Basyo", [](RoomModel& r) { r.Soutou_Basyo = 8; }},
+        {"Syoudo", [](RoomModel& r) { r.Syoudo = -1; }},
+        {"Syoudo_Syurui", [](RoomModel& r) { r.Syoudo_Syurui = 8; }},
+        {"Syoumei_housiki", [](RoomModel& r) { r.Syoumei_housiki = 5; }},
+        {"Keikoutou_Syurui", [](RoomModel& r) { r.Keikoutou_Syurui = 4; }},
+        {"Hakunetutou_Syurui", [](RoomModel& r) { r.Hakunetutou_Syurui = 5; }},
+        {"Keikoutou_Kazu", [](RoomModel& r) { r.Keikoutou_Kazu = 1000; }},
+        {"Hakunetutou_Kazu", [](RoomModel& r) { r.Hakunetutou_Kazu = -1; }},
+        {"Syoumei_Syuturyoku", [](RoomModel& r) { r.Syoumei_Syuturyoku = 100000; }},
+        {"Keikoutou_wariai", [](RoomModel& r) { r.Keikoutou_wariai = 5; }},
+        {"Kanki_Entarupi", [](RoomModel& r) { r.Kanki_Entarupi = 9; }},
+        {"Kanki_Basyo", [](RoomModel& r) { r.Kanki_Basyo = -2; }},
+        {"Kanki_Basyo", [](RoomModel& r) { r.Kanki_Basyo = 7; }},
+        {"Kanki_Fuuryou", [](RoomModel& r) { r.Kanki_Fuuryou = 100000.0f; }},
     };
     for (const Case& c : cases) {
         RoomModel room = NewRoom();
@@ -115,7 +129,7 @@ TEST(Reject, ConditionValuesOutsideTheirRange) {
         SCOPED_TRACE(LineOf(Write(room), 1));
         const ReadError error = Refused(Write(room));
         EXPECT_EQ(error.kind, Kind::kOutOfRange) << error.Message();
-        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, c.field, 0, 0}));
+        EXPECT_EQ(error.field, SettingField(c.setting));
     }
     // Beyond the type itself.
     const std::string bytes = Write(NewRoom());

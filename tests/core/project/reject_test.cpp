@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <variant>
 
 #include "fixture_rooms.h"
 #include "model/room_fields.h"
 #include "test_util.h"
+#include "text/number_text.h"
 
 namespace karumoa::project::testing {
 namespace {
@@ -72,23 +75,27 @@ TEST(Reject, NamesTheLineAndFieldOfANonNumber) {
     EXPECT_EQ(error.Message(), "18 行目: 壁2 の「厚さ」(層3) が数値ではありません（「abc」）。");
 }
 
+// `bytes` with field i (0-based) of the conditions line replaced by `text`.
+std::string WithConditionField(const std::string& bytes, int i, std::string_view text) {
+    const std::string line = LineOf(bytes, 1);
+    std::string edited;
+    std::size_t begin = 0;
+    for (int f = 0; f < kConditionFieldCount; ++f) {
+        const std::size_t end = std::min(line.find(',', begin), line.size());
+        edited += f == i ? std::string(text) : line.substr(begin, end - begin);
+        if (f + 1 < kConditionFieldCount) {
+            edited += ',';
+        }
+        begin = end + 1;
+    }
+    return ReplaceLine(bytes, 1, edited);
+}
+
 TEST(Reject, NonNumericConditionFields) {
     const std::string bytes = Write(NewRoom());
-    const std::string line = LineOf(bytes, 1);
     for (int i = 0; i < kConditionFieldCount; ++i) {
         SCOPED_TRACE(i);
-        // Replace field i of the conditions line.
-        std::string edited;
-        std::size_t begin = 0;
-        for (int f = 0; f < kConditionFieldCount; ++f) {
-            const std::size_t end = std::min(line.find(',', begin), line.size());
-            edited += f == i ? std::string("x") : line.substr(begin, end - begin);
-            if (f + 1 < kConditionFieldCount) {
-                edited += ',';
-            }
-            begin = end + 1;
-        }
-        const ReadError error = Refused(ReplaceLine(bytes, 1, edited));
+        const ReadError error = Refused(WithConditionField(bytes, i, "x"));
         EXPECT_TRUE(error.kind == Kind::kNotANumber || error.kind == Kind::kNotABoolean);
         EXPECT_EQ(error.line, 1);
         EXPECT_EQ(error.field, (FieldRef{Section::kConditions, Field::kSetting, 0, i + 1}));
@@ -139,6 +146,38 @@ TEST(Reject, ConditionValuesOutsideTheirRange) {
     EXPECT_EQ(big.kind, Kind::kOutOfRange);
     EXPECT_EQ(big.Message(),
               "1 行目: 条件の「照明の全出力」の値「1E+30」は範囲外です（0〜99999 W）。");
+}
+
+// Each setting at both ends of its range and one step beyond (a hundredth
+// for singles), as the condition dialogs check what they store: the reader
+// takes the values of the range and refuses the others. An unbounded end
+// is left to the type.
+TEST(Reject, SettingsReadWithinTheirRangeOnly) {
+    const std::string bytes = Write(NewRoom());
+    int i = 0;
+    for (const model::RoomSetting& setting : model::kFileSettings) {
+        const int field = i++;
+        if (std::holds_alternative<bool RoomModel::*>(setting.field)) {
+            continue;
+        }
+        const double step = std::holds_alternative<float RoomModel::*>(setting.field) ? 0.01 : 1;
+        const model::ValueRange& range = setting.range;
+        for (const double v : {range.min - step, range.min, range.max, range.max + step}) {
+            if (std::isinf(v)) {
+                continue;
+            }
+            const std::string text = text::PlainNumber(v);
+            SCOPED_TRACE(std::string(setting.member) + " = " + text);
+            const std::string edited = WithConditionField(bytes, field, text);
+            RoomModel room = NewRoom();
+            ReadError error;
+            EXPECT_EQ(ReadProject(edited, room, &error), range.Contains(v)) << error.Message();
+            if (!range.Contains(v)) {
+                EXPECT_EQ(error.kind, Kind::kOutOfRange);
+                EXPECT_EQ(error.field, SettingField(setting.member));
+            }
+        }
+    }
 }
 
 // Rooms the writer can write but the program cannot hold.

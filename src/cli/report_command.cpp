@@ -145,6 +145,11 @@ int RunReport(const ReportOptions& options, const std::vector<std::string>& file
         room.Situon = options.situon;
 
         const calc::RoomResults results = calc::ComputeRoomResults(room, *refs, tables);
+        // A load that is not a number is never printed as one.
+        if (const auto term = calc::NonFiniteTerm(results)) {
+            fail(calc::NonFiniteMessage(*term));
+            continue;
+        }
 
         RoomReport report;
         report.file = file;

@@ -17,9 +17,10 @@ struct ReportOptions {
 
 // The load report of each project file in turn, on standard output: for
 // text the structural sheet, the internal sheet and the load total; for
-// json one object per line. A file that does not read, or holds an index
-// the loaded tables lack, is reported on `err`, naming it, and the others
-// are still reported. The reference tables are loaded once; if they cannot
+// json one object per line. A file that does not read, holds an index the
+// loaded tables lack or gives a load that is not a finite number is
+// reported on `err`, naming it (and the term), and the others are still
+// reported. The reference tables are loaded once; if they cannot
 // be, nothing is reported. Returns the exit status: 0, or 1 when the
 // tables or any file failed.
 int RunReport(const ReportOptions& options, const std::vector<std::string>& files, int outFd,

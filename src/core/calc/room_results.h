@@ -6,6 +6,10 @@
 // windows, the summaries and the printed sheets read it and never compute
 // again, so what they show can never disagree with each other.
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "calc/kouzou_keisan.h"
 #include "calc/load_totals.h"
 #include "calc/situnai_keisan.h"
@@ -30,5 +34,15 @@ RoomResults ComputeRoomResults(const model::RoomModel& room, const refdb::Refere
 // What the program does after every change of the room: computes the
 // results and stores their totals in the room (StoreTotals).
 RoomResults Recalculate(model::RoomModel& room, const refdb::ReferenceData& refs);
+
+// The first term of the results that is not a finite number, named as the
+// reports label it ("北の壁の qw (10時)", "換気熱量 qv", "負荷合計"), or
+// nullopt when every term is finite. The elements come before the sums
+// built on them, so the name points at where the overflow starts. A room
+// the program itself builds never gets here; a load that overflows
+// single precision must still never be shown as a number.
+std::optional<std::string> NonFiniteTerm(const RoomResults& results);
+// The sentence that tells the designer so, naming the term.
+std::string NonFiniteMessage(std::string_view term);
 
 }  // namespace karumoa::calc

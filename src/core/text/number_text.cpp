@@ -373,6 +373,13 @@ double ToDouble(std::string_view number) {
 constexpr int kSingleDigits = 7;
 constexpr int kDoubleDigits = 15;
 
+std::string FormatFixed(double value, int decimals, int significant) {
+    if (!std::isfinite(value)) {
+        return std::string(kNotANumberText);
+    }
+    return FixedFromDecimal(ToDecimal(value, significant), decimals);
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -570,11 +577,11 @@ std::optional<float> ToSingle(double value) {
 }
 
 std::string FormatFixed(float value, int decimals) {
-    return FixedFromDecimal(ToDecimal(static_cast<double>(value), kSingleDigits), decimals);
+    return FormatFixed(static_cast<double>(value), decimals, kSingleDigits);
 }
 
 std::string FormatFixed(double value, int decimals) {
-    return FixedFromDecimal(ToDecimal(value, kDoubleDigits), decimals);
+    return FormatFixed(value, decimals, kDoubleDigits);
 }
 
 std::string FormatDigits(double value) {
@@ -594,6 +601,13 @@ std::string PlainNumber(double value) {
 std::string FileNumber(float value) {
     return PlainFromDecimal(ToDecimal(static_cast<double>(value), kSingleDigits), kSingleDigits,
                             false);
+}
+
+float FileRoundTrip(float value) {
+    const std::string written = FileNumber(value);
+    // FileNumber writes what ParseNumberField reads, and seven digits of a
+    // finite single round to a finite single.
+    return ToSingle(ParseNumberField(written).value_or(0.0)).value_or(0.0f);
 }
 
 std::string PadField(std::string_view text, std::size_t width, Align align, char fill) {

@@ -40,7 +40,10 @@ std::optional<float> ToSingle(double value);
 // after the point, halves away from zero. A single is first taken at its
 // seven significant digits (what the user sees as its value), a double at
 // fifteen, so 2.345f prints 2.35. A value that rounds to zero prints
-// without a minus sign.
+// without a minus sign. A value that is not finite (an overflowed load)
+// prints kNotANumberText: no digits can stand for it, and 0.00 would pass
+// for a result.
+inline constexpr std::string_view kNotANumberText = "—";
 std::string FormatFixed(float value, int decimals);
 std::string FormatFixed(double value, int decimals);
 
@@ -58,6 +61,11 @@ std::string PlainNumber(double value);
 // The project-file form of a single: as PlainNumber but without the zero
 // before the point (.5, -.25); zero is "0".
 std::string FileNumber(float value);
+// The single a project file gives back for `value`: FileNumber read again.
+// Seven digits do not always carry a single exactly, so this may differ
+// from `value` by a unit in the last place; it is its own fixed point, so
+// a value that has made one trip makes every further one unchanged.
+float FileRoundTrip(float value);
 
 // Pads `text` on the left (RightAligned) or the right (LeftAligned) with
 // `fill` up to `width` characters; texts already as long are unchanged.

@@ -124,6 +124,17 @@ TEST(FormatFixed, DoublesUseFifteenDigits) {
     EXPECT_EQ(FormatFixed(1e-300, 2), "0.00");
 }
 
+// An overflowed or undefined result has no digits: a dash, never 0.00.
+TEST(FormatFixed, NotFiniteIsADash) {
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    for (const std::string& text :
+         {FormatFixed(kInf, 2), FormatFixed(-kInf, 2), FormatFixed(std::nanf(""), 1),
+          FormatFixed(static_cast<double>(kInf), 2), FormatFixed(kNaN, 0)}) {
+        EXPECT_EQ(text, "—");
+    }
+}
+
 TEST(FormatDigits, DigitFieldsWithoutLeadingZerosAndEmptyForZero) {
     EXPECT_EQ(FormatDigits(0), "");
     EXPECT_EQ(FormatDigits(12), "12");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/room_fields.h"
+
 namespace karumoa::calc {
 
 float NetuTeikou(std::span<const float> Netu, std::span<const std::int16_t> Atusa, bool kuuki) {
@@ -12,7 +14,8 @@ float NetuTeikou(std::span<const float> Netu, std::span<const std::int16_t> Atus
         const double quotient = (Atusa[i] / 1000.0) / static_cast<double>(Netu[i]);
         R = static_cast<float>(static_cast<double>(R) + quotient);
     }
-    R = static_cast<float>(static_cast<double>(R) + (kuuki ? kKuukiTeikou : kHyoumenTeikou));
+    R = static_cast<float>(static_cast<double>(R) +
+                           (kuuki ? model::kKuukiTeikou : model::kHyoumenTeikou));
     return R;
 }
 

@@ -21,15 +21,19 @@ namespace karumoa::model {
 inline constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 
 // The values a field may hold, min and max included unless `min_open`
-// (K and the conductivities must be positive). An infinite bound leaves
-// only the limit of the field's type. The unit is for messages.
+// (K and the conductivities must be positive) or `max_open`. An infinite
+// bound leaves only the limit of the field's type. The unit is for
+// messages.
 struct ValueRange {
     double min = -kUnbounded;
     double max = kUnbounded;
     bool min_open = false;
     std::string_view unit = {};
+    bool max_open = false;
 
-    constexpr bool Contains(double v) const { return (min_open ? v > min : v >= min) && v <= max; }
+    constexpr bool Contains(double v) const {
+        return (min_open ? v > min : v >= min) && (max_open ? v < max : v <= max);
+    }
 };
 
 // A setting's member of RoomModel; which alternative it is gives the
@@ -119,9 +123,20 @@ inline constexpr ValueRange kKabeSunpou{1000, 100000, false, "mm"};  // wall wid
 // only held to a positive size there.
 inline constexpr ValueRange kYaneSunpou{1, 100000, false, "mm"};
 inline constexpr ValueRange kSouAtusa{3, 300, false, "mm"};  // layer thickness
-// K and the layers' conductivities: R = sum of t/lambda is finite and
-// positive only for positive conductivities.
-inline constexpr ValueRange kPositive{0, kUnbounded, true};
+// Surface resistances that the construction dialog adds to the layers'
+// resistance, m2 h C/kcal: with an air layer in the construction, and
+// without.
+inline constexpr double kKuukiTeikou = 0.375;
+inline constexpr double kHyoumenTeikou = 0.175;
+// The layers' conductivities, kcal/(m h C), as the conductivity table may
+// list them: positive, so that R = sum of t/lambda is finite, and below
+// what any building material (the metals included) reaches.
+inline constexpr ValueRange kNetuDendouritu{0, 400, true, "kcal/mh℃", true};
+// K = 1 / (surface resistance + sum of t/lambda): positive, and never above
+// what the smaller surface resistance alone gives, as every layer adds
+// some resistance. A K beyond it cannot come from the dialog; it would
+// only make loads that overflow.
+inline constexpr ValueRange kNetukanryuu{0, 1.0 / kHyoumenTeikou, true, "kcal/㎡h℃"};
 // The window dialog's sliders, and its count field "###".
 inline constexpr ValueRange kMadoYoko{500, 10000, false, "mm"};
 inline constexpr ValueRange kMadoTate{300, 5000, false, "mm"};

@@ -36,10 +36,10 @@ std::string RangeText(const ValueRange& r) {
     const std::string lo = text::PlainNumber(r.min);
     const std::string hi = text::PlainNumber(r.max);
     std::string s;
-    if (r.min_open) {
-        s = lo + " より大きい値";
-    } else if (std::isinf(r.max)) {
-        s = lo + " 以上";
+    if (std::isinf(r.max)) {
+        s = lo + (r.min_open ? " より大きい値" : " 以上");
+    } else if (r.min_open || r.max_open) {
+        s = lo + (r.min_open ? " より大きく " : " 以上 ") + hi + (r.max_open ? " 未満" : " 以下");
     } else if (r.min == r.max) {
         s = lo + " のみ";
     } else {
@@ -305,6 +305,10 @@ private:
         return true;
     }
 
+    // A single is taken when both it and the value the program's own file
+    // gives back for it are in range: the writer's seven digits may move it
+    // by a unit in the last place, and a room read must read again once
+    // written. The value written back is its own, so one trip settles it.
     bool Single(const FieldRef& field, const ValueRange& range, float& out) {
         Token t;
         double v = 0.0;
@@ -312,7 +316,8 @@ private:
             return false;
         }
         const std::optional<float> f = text::ToSingle(v);
-        if (!f || !range.Contains(static_cast<double>(*f))) {
+        if (!f || !range.Contains(static_cast<double>(*f)) ||
+            !range.Contains(static_cast<double>(text::FileRoundTrip(*f)))) {
             return OutOfRange(field, t, range);
         }
         out = *f;
@@ -491,7 +496,7 @@ private:
         bool kuuki = false;
         float k = 0.0f;
         if (!Bool(f(Field::kKuuki), kuuki) ||
-            !Single(f(Field::kNetukanryuu), model::kPositive, k)) {
+            !Single(f(Field::kNetukanryuu), model::kNetukanryuu, k)) {
             return false;
         }
         const ValueRange& size = isWall ? model::kKabeSunpou : model::kYaneSunpou;
@@ -522,7 +527,7 @@ private:
             }
         }
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            if (!Single(f(Field::kNetu, static_cast<int>(i)), model::kPositive, netu[i])) {
+            if (!Single(f(Field::kNetu, static_cast<int>(i)), model::kNetuDendouritu, netu[i])) {
                 return false;
             }
         }
@@ -636,8 +641,11 @@ private:
                                text::PlainNumber(host.Yoko / 1000.0 * (host.Tate / 1000.0)) +
                                " ㎡ を超えています。");
         }
+        // As with the ranges, the area must also match as the file will
+        // carry it.
         const float computed = model::MadoMenseki(tate, yoko, kazu);
-        if (!model::MensekiMatches(menseki, computed)) {
+        if (!model::MensekiMatches(menseki, computed) ||
+            !model::MensekiMatches(text::FileRoundTrip(menseki), computed)) {
             return Invalid(f(Field::kMenseki),
                            w == 0 ? owner() + "がないのに窓の面積が " + text::PlainNumber(menseki) +
                                         " ㎡ になっています。"

@@ -308,7 +308,7 @@ void Kabe_Form::Sou_Tuika() {
         const double lambda =
             text::LeadingNumber(netuItem != nullptr ? netuItem->text().toStdString() : "");
         const std::optional<float> netu = text::ToSingle(lambda);
-        if (!netu || !model::kPositive.Contains(*netu)) {
+        if (!netu || !model::kNetuDendouritu.Contains(*netu)) {
             Message(QStringLiteral("熱伝導率が正しくないため、この素材は追加できません"));
         } else {
             const std::size_t slot = souAtusa_.size() - 1;

@@ -92,6 +92,10 @@ const std::vector<Broken>& BrokenFiles() {
              return Write(room);
          },
          Kind::kInvalidRoom, 0},
+        // A K no construction gives, which made every load infinite.
+        {"huge-k.kmd",
+         [] { return ReplaceAll(Write(ExampleRoom()), "1,#TRUE#,.6205618,", "1,#TRUE#,3.4E+38,"); },
+         Kind::kOutOfRange, 4},
         {"roof-without-four-walls.kmd",
          [] {
              model::RoomModel room = ExampleRoom();

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <limits>
 #include <random>
+#include <variant>
 
 #include "fixture_rooms.h"
+#include "model/codes.h"
+#include "model/room_fields.h"
 #include "test_util.h"
 
 namespace karumoa::project::testing {
@@ -41,6 +47,100 @@ TEST(RoundTrip, RawSinglesSettleAfterOneTrip) {
         ASSERT_EQ(Write(read), bytes);
         ASSERT_EQ(ReadOk(bytes), read);
     }
+}
+
+// A single with all nine digits it has, as a hand-edited file may give it.
+std::string NineDigits(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
+    return buf;
+}
+
+// Every single the reader takes at the edges of its range, and every window
+// area at the edges of its tolerance, comes back from the writer's seven
+// digits: the file written from what was read reads again, and writes the
+// same bytes.
+TEST(RoundTrip, EverySingleTakenAtItsLimitsReadsBackOnceWritten) {
+    // A mark the rooms' files hold nowhere else, replaced by the value tried.
+    constexpr float kMark = 0.0123457f;
+    const std::string markText = ".0123457";
+    struct Case {
+        std::string what;
+        RoomModel room;  // holds kMark where the value goes
+        std::vector<double> edges;
+    };
+    std::vector<Case> cases;
+    for (const model::RoomSetting& setting : model::kFileSettings) {
+        if (const auto* member = std::get_if<float RoomModel::*>(&setting.field)) {
+            RoomModel room = NewRoom();
+            room.** member = kMark;
+            cases.push_back(
+                {std::string(setting.member), room, {setting.range.min, setting.range.max}});
+        }
+    }
+    RoomModel k = ExampleRoom();
+    k.Kabe.Item(2)->Netukanryuu = kMark;
+    cases.push_back({"K", k, {model::kNetukanryuu.min, model::kNetukanryuu.max}});
+    RoomModel lambda = ExampleRoom();
+    auto roof = std::make_shared<model::Kabe_Data>(*lambda.Yane.Item(1));
+    auto netu = roof->Netu_Kaesi();
+    netu[1] = kMark;
+    roof->SetData(roof->Zai_Kaesi(), netu, roof->Atusa_Kaesi(), roof->Yoko, roof->Tate, roof->Houi,
+                  roof->kuuki, roof->Netukanryuu, roof->Zokusei);
+    lambda.Yane.Clear();
+    lambda.Yane.Add(roof);
+    cases.push_back(
+        {"conductivity", lambda, {model::kNetuDendouritu.min, model::kNetuDendouritu.max}});
+    // Window areas of one window type on the largest wall, at both ends of
+    // the relative tolerance of the recorded area.
+    for (const std::int16_t yoko : {500, 1234, 3333, 9999}) {
+        for (const std::int16_t tate : {300, 777, 1501, 4999}) {
+            for (const std::int16_t kazu : {1, 3}) {
+                RoomModel room = NewRoom();
+                auto windows = MakeWindows({{yoko, tate, kazu}}, true, model::kHouiKita);
+                const double area = windows->Menseki;
+                windows->Menseki = kMark;
+                AddWall(room,
+                        MakeConstruction({{"普通コンクリート", "1.4", 150}}, 100000, 5000,
+                                         model::kHouiKita, false),
+                        windows);
+                cases.push_back({"window area " + std::to_string(yoko) + "x" +
+                                     std::to_string(tate) + "x" + std::to_string(kazu),
+                                 room,
+                                 {area * (1 - 5e-6), area * (1 + 5e-6)}});
+            }
+        }
+    }
+
+    int tried = 0;
+    int taken = 0;
+    for (const Case& c : cases) {
+        const std::string bytes = Write(c.room);
+        ASSERT_EQ(bytes.find(markText), bytes.rfind(markText)) << c.what;
+        for (const double edge : c.edges) {
+            float v = static_cast<float>(edge);
+            for (int step = 0; step < 40; ++step) {
+                v = std::nextafter(v, -std::numeric_limits<float>::infinity());
+            }
+            for (int step = 0; step <= 80; ++step, v = std::nextafter(v, 1e30f)) {
+                ++tried;
+                RoomModel read = NewRoom();
+                if (!ReadProject(ReplaceAll(bytes, markText, NineDigits(v)), read)) {
+                    continue;
+                }
+                ++taken;
+                const std::string written = Write(read);
+                RoomModel again = NewRoom();
+                ReadError error;
+                ASSERT_TRUE(ReadProject(written, again, &error))
+                    << c.what << " = " << NineDigits(v) << ": " << error.Message();
+                ASSERT_EQ(Write(again), written) << c.what << " = " << NineDigits(v);
+            }
+        }
+    }
+    // About half of the values lie inside their limits.
+    EXPECT_GT(taken, tried / 3);
+    EXPECT_LT(taken, tried * 2 / 3);
 }
 
 TEST(RoundTrip, ReadingKeepsWhatTheFileDoesNotHold) {

@@ -230,6 +230,16 @@ TEST(Reject, RoomsBeyondTheModelsLimits) {
          [](RoomModel& r) { r.Kabe.Item(1)->Netukanryuu = 0.0f; },
          Kind::kOutOfRange,
          {Section::kWall, Field::kNetukanryuu, 1, 0}},
+        // The largest K the construction dialog gives, 1 / 0.175, and a
+        // load-overflowing one.
+        {"K above one over the surface resistance",
+         [](RoomModel& r) { r.Kabe.Item(1)->Netukanryuu = 5.714287f; },
+         Kind::kOutOfRange,
+         {Section::kWall, Field::kNetukanryuu, 1, 0}},
+        {"K of 3.4E+38",
+         [](RoomModel& r) { r.Kabe.Item(3)->Netukanryuu = 3.4e38f; },
+         Kind::kOutOfRange,
+         {Section::kWall, Field::kNetukanryuu, 3, 0}},
         {"wall attribute 4",
          [](RoomModel& r) { r.Kabe.Item(1)->Zokusei = 4; },
          Kind::kOutOfRange,
@@ -258,6 +268,13 @@ TEST(Reject, RoomsBeyondTheModelsLimits) {
          },
          Kind::kOutOfRange,
          {Section::kRoof, Field::kNetu, 0, 2}},
+        {"conductivity of 400",
+         [](RoomModel& r) {
+             r.Yuka.Item(1)->SetData({"", "a", ""}, {0, 400.0f, 0}, {0, 10, 0}, 7200, 5400, 9,
+                                     false, 2.0f, 0);
+         },
+         Kind::kOutOfRange,
+         {Section::kFloor, Field::kNetu, 0, 1}},
         {"roof orientation 1",
          [](RoomModel& r) { r.Yane.Item(1)->Houi = 1; },
          Kind::kOutOfRange,

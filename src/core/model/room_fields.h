@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -35,6 +36,10 @@ struct ValueRange {
         return (min_open ? v > min : v >= min) && (max_open ? v < max : v <= max);
     }
 };
+
+// The range as messages state it: "0〜99999 W", "1 以上", "0 より大きく
+// 400 未満 kcal/mh℃".
+std::string RangeText(const ValueRange& range);
 
 // A setting's member of RoomModel; which alternative it is gives the
 // setting's type (8-bit unsigned, 16-bit, 32-bit, single, Boolean).

@@ -151,6 +151,8 @@ std::string ReadError::Message() const {
         case Kind::kFileTooLarge:
             return "ファイルが大きすぎます（" + std::to_string(size) +
                    " バイト）。カルモアのファイルではありません。";
+        case Kind::kNotRegularFile:
+            return "通常のファイルではありません（FIFO やデバイスからは読み込めません）。";
         case Kind::kEncoding:
             return where + "Shift_JIS の文字として読めないバイトがあります。" +
                    "カルモアのファイルではないか、壊れています。";
@@ -201,6 +203,10 @@ std::string SaveError::Message() const {
             return write.Message();
         case Kind::kFileSystem:
             return FileSystemMessage(error_number, true);
+        case Kind::kReadOnly:
+            return "読み取り専用のファイルです。上書きしませんでした。";
+        case Kind::kNotRegularFile:
+            return "保存先は通常のファイルではありません（FIFO やデバイスには保存できません）。";
     }
     return {};
 }
@@ -226,6 +232,10 @@ std::string FileSystemMessage(int e, bool saving) {
                           : "フォルダです。ファイルを指定して下さい。";
         case ENAMETOOLONG:
             return "ファイル名が長すぎます。";
+        case EFBIG:
+            return "ファイルの大きさの上限を超えるため書き込めません。";
+        case ELOOP:
+            return "シンボリックリンクが循環しています。";
         default:
             break;
     }

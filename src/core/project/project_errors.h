@@ -75,11 +75,12 @@ std::string FieldName(const FieldRef& field);
 struct ReadError {
     enum class Kind : std::uint8_t {
         kNone,
-        kFileSystem,     // the file could not be opened or read (error_number)
-        kFileTooLarge,   // larger than kMaxProjectFileSize
-        kEncoding,       // bytes that are not code page 932
-        kUnexpectedEnd,  // the file ends before the field
-        kEmptyField,     // nothing between two separators
+        kFileSystem,      // the file could not be opened or read (error_number)
+        kFileTooLarge,    // larger than kMaxProjectFileSize
+        kNotRegularFile,  // a FIFO, a device or a socket
+        kEncoding,        // bytes that are not code page 932
+        kUnexpectedEnd,   // the file ends before the field
+        kEmptyField,      // nothing between two separators
         kNotANumber,
         kNotABoolean,
         kOutOfRange,          // a number outside what the field accepts (detail: the range)
@@ -117,8 +118,10 @@ struct WriteError {
 struct SaveError {
     enum class Kind : std::uint8_t {
         kNone,
-        kWrite,       // the room cannot be written as a project file (see write)
-        kFileSystem,  // creating, writing, syncing or renaming failed (error_number)
+        kWrite,           // the room cannot be written as a project file (see write)
+        kFileSystem,      // creating, writing, syncing or renaming failed (error_number)
+        kReadOnly,        // the target's mode bits do not let the user write it
+        kNotRegularFile,  // the target is a FIFO, a device or a socket
     };
 
     Kind kind = Kind::kNone;

@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "model/room_model.h"
 #include "project/project_format.h"
@@ -27,6 +29,12 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 
     int get() const { return fd_; }
+    // Hands the descriptor over to be closed elsewhere.
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Closes now and reports the result; close can report a failed write.
     bool Close() {
         if (fd_ < 0) {
@@ -68,9 +76,17 @@ bool SaveFailure(SaveError* error, int error_number) {
     return false;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool SaveFailure(SaveError* error, SaveError::Kind kind) {
+    if (error) {
+        *error = SaveError{};
+        error->kind = kind;
+    }
+    return false;
+}
+
+bool WriteAll(SaveCalls& calls, int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const long n = calls.Write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -103,10 +119,95 @@ std::string TemporaryName(const std::string& base, int attempt) {
            std::to_string(attempt) + ".tmp";
 }
 
+bool InGroup(gid_t gid) {
+    if (gid == ::getegid()) {
+        return true;
+    }
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0) {
+        return false;
+    }
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int got = ::getgroups(count, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, gid) != groups.begin() + got;
+}
+
+// Whether the file's mode bits let this user write it. A save replaces the
+// file through its folder, which the folder's permissions alone would
+// allow; a file marked read-only must stay as it is. Root is held to the
+// owner's bit: access() would say root may write anything.
+bool WritableByMode(const struct stat& st) {
+    const uid_t user = ::geteuid();
+    if (user == st.st_uid || user == 0) {
+        return (st.st_mode & S_IWUSR) != 0;
+    }
+    if (InGroup(st.st_gid)) {
+        return (st.st_mode & S_IWGRP) != 0;
+    }
+    return (st.st_mode & S_IWOTH) != 0;
+}
+
+// The file a save writes: `target` with its symbolic links followed, also
+// one that points at a file not there yet (the file is then created where
+// it points, and the link stays). `st` is the file's status, and `exists`
+// false when there is none. A folder on the way that is a link is left to
+// the system.
+bool ResolveTarget(std::filesystem::path& target, struct stat& st, bool& exists,
+                   int& error_number) {
+    namespace fs = std::filesystem;
+    constexpr int kMaxLinks = 40;  // as the system's own limit
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        if (::lstat(target.c_str(), &st) != 0) {
+            if (errno == ENOENT) {
+                exists = false;
+                return true;
+            }
+            error_number = errno;
+            return false;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            exists = true;
+            return true;
+        }
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(target, ec);
+        if (ec) {
+            error_number = ec.value();
+            return false;
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    error_number = ELOOP;
+    return false;
+}
+
+SaveCalls& SystemCalls() {
+    static SaveCalls calls;
+    return calls;
+}
+
 }  // namespace
 
+long SaveCalls::Write(int fd, const char* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+
+int SaveCalls::Sync(int fd) {
+    return ::fsync(fd);
+}
+
+int SaveCalls::Close(int fd) {
+    return ::close(fd);
+}
+
+int SaveCalls::Rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
+
 bool ReadProjectFile(const std::string& path, model::RoomModel& room, ReadError* error) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opening a FIFO waits for a writer; without blocking it opens at once
+    // and is refused below with every other file that is not a regular one.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         return ReadFailure(error, errno);
     }
@@ -117,11 +218,18 @@ bool ReadProjectFile(const std::string& path, model::RoomModel& room, ReadError*
     if (S_ISDIR(st.st_mode)) {
         return ReadFailure(error, EISDIR);
     }
-    if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > kMaxProjectFileSize) {
+    if (!S_ISREG(st.st_mode)) {
+        if (error) {
+            *error = ReadError{};
+            error->kind = ReadError::Kind::kNotRegularFile;
+        }
+        return false;
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxProjectFileSize) {
         return TooLarge(error, static_cast<std::uint64_t>(st.st_size));
     }
     // Read to the end, but stop one chunk past the limit: the size from
-    // fstat is only a hint (the file may grow, or not be a regular file).
+    // fstat is only a hint (the file may grow, or be one of /proc's).
     // The buffer is kept for the next file read on this thread (a batch
     // report reads thousands); one that grew large is given back then.
     thread_local std::string bytes;
@@ -129,9 +237,7 @@ bool ReadProjectFile(const std::string& path, model::RoomModel& room, ReadError*
     if (bytes.capacity() > kKeptBufferSize) {
         bytes.shrink_to_fit();
     }
-    if (S_ISREG(st.st_mode)) {
-        bytes.reserve(static_cast<std::size_t>(st.st_size));
-    }
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     char chunk[16384];
     for (;;) {
         const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
@@ -150,7 +256,7 @@ bool ReadProjectFile(const std::string& path, model::RoomModel& room, ReadError*
         }
         // A regular file gives less than asked for only at its end; not
         // asking again saves a system call per file in a batch report.
-        if (S_ISREG(st.st_mode) && static_cast<std::size_t>(n) < sizeof chunk) {
+        if (static_cast<std::size_t>(n) < sizeof chunk) {
             break;
         }
     }
@@ -159,6 +265,11 @@ bool ReadProjectFile(const std::string& path, model::RoomModel& room, ReadError*
 }
 
 bool SaveProjectFile(const std::string& path, const model::RoomModel& room, SaveError* error) {
+    return SaveProjectFile(path, room, error, SystemCalls());
+}
+
+bool SaveProjectFile(const std::string& path, const model::RoomModel& room, SaveError* error,
+                     SaveCalls& calls) {
     std::string bytes;
     WriteError writeError;
     if (!WriteProject(room, bytes, &writeError)) {
@@ -174,16 +285,24 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         return SaveFailure(error, ENOENT);
     }
     namespace fs = std::filesystem;
-    // A symbolic link is saved through: the file it points to is replaced,
-    // not the link, which would otherwise leave the linked file stale.
+    // A symbolic link is saved through: the file it points to is replaced
+    // (or created), not the link, which would otherwise leave the linked
+    // file stale.
     fs::path target(path);
-    std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (ec) {
-            return SaveFailure(error, ec.value());
-        }
-        target = resolved;
+    struct stat existing {};
+    bool replacing = false;
+    int resolveError = 0;
+    if (!ResolveTarget(target, existing, replacing, resolveError)) {
+        return SaveFailure(error, resolveError);
+    }
+    if (replacing && S_ISDIR(existing.st_mode)) {
+        return SaveFailure(error, EISDIR);
+    }
+    if (replacing && !S_ISREG(existing.st_mode)) {
+        return SaveFailure(error, SaveError::Kind::kNotRegularFile);
+    }
+    if (replacing && !WritableByMode(existing)) {
+        return SaveFailure(error, SaveError::Kind::kReadOnly);
     }
     const std::string base = target.filename().string();
     if (base.empty() || base == "." || base == "..") {
@@ -194,8 +313,6 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
     // A file saved over keeps its permissions (a private file stays
     // private); a new one is created with 0666 less the umask, as any new
     // file of the user.
-    struct stat existing {};
-    const bool replacing = ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
     std::string temporary;
     int raw = -1;
     for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
@@ -217,18 +334,21 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
     if (replacing && ::fchmod(fd.get(), existing.st_mode & 0777) != 0) {
         return abandon(errno);
     }
-    if (!WriteAll(fd.get(), bytes)) {
+    if (!WriteAll(calls, fd.get(), bytes)) {
         return abandon(errno);
     }
-    if (::fsync(fd.get()) != 0) {
+    if (calls.Sync(fd.get()) != 0) {
         return abandon(errno);
     }
-    if (!fd.Close()) {
+    // Closed once whatever the result: a failed close still releases the
+    // descriptor, and close can report a write that failed late.
+    const int closed = calls.Close(fd.Release());
+    if (closed != 0) {
         const int e = errno;
         ::unlink(temporary.c_str());
         return SaveFailure(error, e);
     }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (calls.Rename(temporary.c_str(), target.c_str()) != 0) {
         const int e = errno;
         ::unlink(temporary.c_str());
         return SaveFailure(error, e);

@@ -32,26 +32,6 @@ constexpr ValueRange Exactly(double v) {
     return {v, v};
 }
 
-std::string RangeText(const ValueRange& r) {
-    const std::string lo = text::PlainNumber(r.min);
-    const std::string hi = text::PlainNumber(r.max);
-    std::string s;
-    if (std::isinf(r.max)) {
-        s = lo + (r.min_open ? " より大きい値" : " 以上");
-    } else if (r.min_open || r.max_open) {
-        s = lo + (r.min_open ? " より大きく " : " 以上 ") + hi + (r.max_open ? " 未満" : " 以下");
-    } else if (r.min == r.max) {
-        s = lo + " のみ";
-    } else {
-        s = lo + "〜" + hi;
-    }
-    if (!r.unit.empty()) {
-        s += ' ';
-        s += r.unit;
-    }
-    return s;
-}
-
 // At most about 30 characters of a field's text for a message, cut at a
 // character boundary.
 std::string Shorten(std::string_view s) {
@@ -325,7 +305,7 @@ private:
     }
 
     bool OutOfRange(const FieldRef& field, const Token& t, const ValueRange& range) {
-        return Fail(Kind::kOutOfRange, field, line_of_field_, t.text, RangeText(range));
+        return Fail(Kind::kOutOfRange, field, line_of_field_, t.text, model::RangeText(range));
     }
 
     // #TRUE# and #FALSE# as the program writes them; a number is true

@@ -1,11 +1,16 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 
 #include "fixture_rooms.h"
@@ -126,6 +131,160 @@ TEST_F(ProjectFiles, ARoomThatCannotBeWrittenLeavesTheOldFile) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"room.kmd"});
 }
 
+// Targets a save must not replace: the old file, or whatever stands there,
+// stays byte for byte as it was, and nothing is left beside it. The
+// read-only file is refused by its mode bits, so also when the tests run
+// as root.
+TEST_F(ProjectFiles, TargetsThatMustNotBeReplacedAreRefused) {
+    Put(Path("read-only.kmd"), "old content");
+    ASSERT_EQ(::chmod(Path("read-only.kmd").c_str(), 0444), 0);
+    Put(Path("owner-read-only.kmd"), "old content");
+    ASSERT_EQ(::chmod(Path("owner-read-only.kmd").c_str(), 0466), 0);
+    ASSERT_EQ(::mkfifo(Path("fifo.kmd").c_str(), 0644), 0);
+    fs::create_symlink("/dev/null", dir_ / "device.kmd");
+    fs::create_symlink("read-only.kmd", dir_ / "link-to-read-only.kmd");
+    fs::create_symlink("loop-b.kmd", dir_ / "loop-a.kmd");
+    fs::create_symlink("loop-a.kmd", dir_ / "loop-b.kmd");
+    const std::vector<std::string> before = Entries();
+    struct Case {
+        std::string name;
+        SaveError::Kind kind;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {"read-only.kmd", SaveError::Kind::kReadOnly,
+         "読み取り専用のファイルです。上書きしませんでした。"},
+        {"owner-read-only.kmd", SaveError::Kind::kReadOnly,
+         "読み取り専用のファイルです。上書きしませんでした。"},
+        {"link-to-read-only.kmd", SaveError::Kind::kReadOnly,
+         "読み取り専用のファイルです。上書きしませんでした。"},
+        {"fifo.kmd", SaveError::Kind::kNotRegularFile,
+         "保存先は通常のファイルではありません（FIFO やデバイスには保存できません）。"},
+        {"device.kmd", SaveError::Kind::kNotRegularFile,
+         "保存先は通常のファイルではありません（FIFO やデバイスには保存できません）。"},
+        {"loop-a.kmd", SaveError::Kind::kFileSystem, "シンボリックリンクが循環しています。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SaveError error;
+        EXPECT_FALSE(SaveProjectFile(Path(c.name), ExampleRoom(), &error));
+        EXPECT_EQ(error.kind, c.kind);
+        EXPECT_EQ(error.Message(), c.message);
+        EXPECT_EQ(Entries(), before);
+    }
+    EXPECT_EQ(Slurp(Path("read-only.kmd")), "old content");
+    EXPECT_EQ(Slurp(Path("owner-read-only.kmd")), "old content");
+    EXPECT_EQ(fs::status(dir_ / "fifo.kmd").type(), fs::file_type::fifo);
+}
+
+TEST_F(ProjectFiles, ADanglingLinkGetsTheFileItPointsTo) {
+    fs::create_directory(dir_ / "rooms");
+    fs::create_symlink("rooms/room.kmd", dir_ / "link.kmd");
+    fs::create_symlink("link.kmd", dir_ / "link-to-link.kmd");
+    SaveError error;
+    ASSERT_TRUE(SaveProjectFile(Path("link-to-link.kmd"), ExampleRoom(), &error))
+        << error.Message();
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.kmd"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link-to-link.kmd"));
+    EXPECT_EQ(Slurp(Path("rooms/room.kmd")), Write(ExampleRoom()));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"link-to-link.kmd", "link.kmd", "rooms"}));
+}
+
+// The system calls of a save, each of which can be made to fail once it
+// has been called `after` times. A failing close still closes.
+class FailingCalls : public SaveCalls {
+public:
+    enum class Call { kWrite, kSync, kClose, kRename };
+    FailingCalls(Call call, int after, int error_number)
+        : call_(call), after_(after), errno_(error_number) {}
+
+    long Write(int fd, const char* data, std::size_t size) override {
+        if (Fails(Call::kWrite)) {
+            return -1;
+        }
+        // Short writes, as a pipe or a nearly full disk gives them.
+        return SaveCalls::Write(fd, data, std::min<std::size_t>(size, 100));
+    }
+    int Sync(int fd) override { return Fails(Call::kSync) ? -1 : SaveCalls::Sync(fd); }
+    int Close(int fd) override {
+        const int r = SaveCalls::Close(fd);
+        return Fails(Call::kClose) ? -1 : r;
+    }
+    int Rename(const char* from, const char* to) override {
+        return Fails(Call::kRename) ? -1 : SaveCalls::Rename(from, to);
+    }
+
+private:
+    bool Fails(Call call) {
+        if (call != call_ || calls_++ < after_) {
+            return false;
+        }
+        errno = errno_;
+        return true;
+    }
+
+    Call call_;
+    int after_;
+    int errno_;
+    int calls_ = 0;
+};
+
+TEST_F(ProjectFiles, ASaveFailingAtAnyStepKeepsTheOldFileAndSaysWhy) {
+    using Call = FailingCalls::Call;
+    struct Case {
+        const char* what;
+        Call call;
+        int after;
+        int error_number;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"first write", Call::kWrite, 0, ENOSPC, "ディスクの空き容量が足りません。"},
+        {"a later write", Call::kWrite, 3, EIO, "保存できませんでした（Input/output error）。"},
+        {"flush", Call::kSync, 0, EIO, "保存できませんでした（Input/output error）。"},
+        {"close", Call::kClose, 0, EDQUOT, "ディスクの空き容量が足りません。"},
+        {"rename", Call::kRename, 0, EACCES, "保存先に書き込む権限がありません。"},
+    };
+    Put(Path("room.kmd"), Write(OneWallRoom()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FailingCalls calls(c.call, c.after, c.error_number);
+        SaveError error;
+        EXPECT_FALSE(SaveProjectFile(Path("room.kmd"), ExampleRoom(), &error, calls));
+        EXPECT_EQ(error.kind, SaveError::Kind::kFileSystem);
+        EXPECT_EQ(error.error_number, c.error_number);
+        EXPECT_EQ(error.Message(), c.message);
+        EXPECT_EQ(Slurp(Path("room.kmd")), Write(OneWallRoom()));
+        EXPECT_EQ(Entries(), std::vector<std::string>{"room.kmd"});
+    }
+    // The same calls without a failure save the whole file.
+    FailingCalls none(Call::kRename, 1, 0);
+    SaveError error;
+    ASSERT_TRUE(SaveProjectFile(Path("room.kmd"), ExampleRoom(), &error, none)) << error.Message();
+    EXPECT_EQ(Slurp(Path("room.kmd")), Write(ExampleRoom()));
+}
+
+// A disk that fills up part way: a file size limit stops the write as a
+// full disk would, without root.
+TEST_F(ProjectFiles, AFullDiskKeepsTheOldFile) {
+    Put(Path("room.kmd"), Write(OneWallRoom()));
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = 200;
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    SaveError error;
+    const bool saved = SaveProjectFile(Path("room.kmd"), ExampleRoom(), &error);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(error.error_number, EFBIG);
+    EXPECT_EQ(error.Message(), "ファイルの大きさの上限を超えるため書き込めません。");
+    EXPECT_EQ(Slurp(Path("room.kmd")), Write(OneWallRoom()));
+    EXPECT_EQ(Entries(), std::vector<std::string>{"room.kmd"});
+}
+
 TEST_F(ProjectFiles, ReadFailuresLeaveTheRoomAlone) {
     const RoomModel before = ExampleRoom();
     auto refused = [&](const std::string& path) {
@@ -152,6 +311,20 @@ TEST_F(ProjectFiles, ReadFailuresLeaveTheRoomAlone) {
     Put(Path("bad.kmd"), bytes.substr(0, bytes.find("\r\n")));
     e = refused(Path("bad.kmd"));
     EXPECT_EQ(e.kind, ReadError::Kind::kUnexpectedEnd);
+
+    // Nothing that is not a regular file is read, and a FIFO is not waited
+    // on: without a writer, reading one would wait for ever.
+    e = refused("/dev/zero");
+    EXPECT_EQ(e.kind, ReadError::Kind::kNotRegularFile);
+    EXPECT_EQ(e.Message(), "通常のファイルではありません（FIFO やデバイスからは読み込めません）。");
+    ASSERT_EQ(::mkfifo(Path("fifo.kmd").c_str(), 0644), 0);
+    auto reading = std::async(std::launch::async, [&] { return refused(Path("fifo.kmd")); });
+    if (reading.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+        ADD_FAILURE() << "reading the FIFO waits for a writer";
+        // A writer that opens and closes lets the read end.
+        ::close(::open(Path("fifo.kmd").c_str(), O_WRONLY));
+    }
+    EXPECT_EQ(reading.get().kind, ReadError::Kind::kNotRegularFile);
 }
 
 }  // namespace

@@ -40,9 +40,17 @@ public:
 
     std::optional<Table> Read() {
         std::error_code ec;
-        if (!std::filesystem::exists(path_, ec)) {
+        const std::filesystem::file_status status = std::filesystem::status(path_, ec);
+        if (!std::filesystem::exists(status)) {
             return Fail("参照データファイル「" + file_ + "」が見つかりません（テーブル「" + table_ +
                         "」、" + path_ + "）。");
+        }
+        // The database engine would wait on a FIFO for a writer, and the
+        // program's start-up with it.
+        if (!std::filesystem::is_regular_file(status)) {
+            return Fail("参照データファイル「" + file_ +
+                        "」は通常のファイルではありません（テーブル「" + table_ + "」、" + path_ +
+                        "）。");
         }
         sqlite3* raw = nullptr;
         const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);

@@ -101,9 +101,12 @@ public:
     static std::optional<ReferenceData> FromTables(std::array<Table, 7> tables, LoadError* error);
     // Whether `table` can serve as table `index` (0..6, the order of kFiles):
     // at least the rows and columns the look-ups read, the four named
-    // outdoor columns, every cell read as a 16-bit integer or a single in
-    // range, and every listed material with a name that the project file can
-    // hold unescaped and a positive conductivity. The same check guards the
+    // outdoor columns, every cell read as a number a 16-bit integer or a
+    // single within the plausible range of its kind (temperatures -50 to
+    // 60 C, equivalent temperature differences -50 to 80, solar gains 0 to
+    // 1500, densities, heat, illuminances and rates non-negative and
+    // bounded), and every listed material with a name that the project file
+    // can hold unescaped and a conductivity above 0 and below 400. The same check guards the
     // database builder, so a table that fails it is never shipped.
     static bool CheckTable(std::size_t index, const Table& table, LoadError* error);
 

@@ -3,10 +3,12 @@
 // reads past a table or turns a malformed cell into a silent number.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/room_fields.h"
 #include "refdb/reference_data.h"
 #include "text/number_text.h"
 #include "text/shift_jis.h"
@@ -16,14 +18,29 @@ namespace {
 
 enum class NumberKind { Single, Int16 };
 
-// A block of cells that the look-ups read as numbers. Last row or column
-// -1 means up to the end of the table.
+// What each kind of design value can plausibly be. A cell outside is a
+// slip of the keyboard (an exponent, a misplaced point, a sign) that the
+// calculations would otherwise use as it stands, up to loads that
+// overflow. The bounds are wide: they catch the impossible, not the
+// unusual.
+constexpr model::ValueRange kTemperature{-50, 60, false, "℃"};
+constexpr model::ValueRange kDte{-50, 80, false, "℃"};
+constexpr model::ValueRange kSolarGain{0, 1500, false, "kcal/㎡h"};
+// Persons per m2 as the occupant dialog takes them typed in.
+constexpr model::ValueRange kDensity = model::Setting("Soutou_Ninzuu").range;
+constexpr model::ValueRange kHeatPerPerson{0, 500, false, "kcal/h人"};
+constexpr model::ValueRange kIlluminance{0, 10000, false, "lx"};
+constexpr model::ValueRange kRatePerPerson{0, 500, false, "㎥/h人"};
+
+// A block of cells that the look-ups read as numbers, and the values they
+// may hold. Last row or column -1 means up to the end of the table.
 struct NumberBlock {
     int firstRow;
     int lastRow;
     int firstColumn;
     int lastColumn;
     NumberKind kind;
+    model::ValueRange range;
 };
 
 struct TableNeeds {
@@ -41,21 +58,24 @@ const TableNeeds& NeedsOf(std::size_t index) {
         // are checked on their own.
         {14, 10, {}},
         // Soutou_Ondosa: 5 groups of 4 hours, codes 0..9 in fields 1..10.
-        {20, 11, {{0, 19, 1, 10, K::Single}}},
+        {20, 11, {{0, 19, 1, 10, K::Single, kDte}}},
         // Neturyou: 4 hours, codes 0..8 in fields 1..9.
-        {4, 10, {{0, 3, 1, 9, K::Int16}}},
-        // Kyojyuu_Ninzuu: every building-type column may be asked for.
+        {4, 10, {{0, 3, 1, 9, K::Int16, kSolarGain}}},
+        // Kyojyuu_Ninzuu: every building-type column may be asked for:
+        // densities, sensible and latent heat of both places, their
+        // illuminances and ventilation rates.
         {12,
          9,
-         {{1, 1, 1, -1, K::Single},
-          {3, 3, 1, -1, K::Single},
-          {4, 9, 1, -1, K::Int16},
-          {10, 11, 1, -1, K::Single}}},
+         {{1, 1, 1, -1, K::Single, kDensity},
+          {3, 3, 1, -1, K::Single, kDensity},
+          {4, 7, 1, -1, K::Int16, kHeatPerPerson},
+          {8, 9, 1, -1, K::Int16, kIlluminance},
+          {10, 11, 1, -1, K::Single, kRatePerPerson}}},
         // Syoudo: one level per record, places of building types 1..6. A
         // new room starts on level 1, so at least two levels.
-        {2, 7, {{0, -1, 0, 0, K::Int16}}},
+        {2, 7, {{0, -1, 0, 0, K::Int16, kIlluminance}}},
         // KankiRyou: minimum and recommended rates of the places.
-        {2, 7, {{0, 1, 0, -1, K::Single}}},
+        {2, 7, {{0, 1, 0, -1, K::Single, kRatePerPerson}}},
     }};
     return needs[index];
 }
@@ -82,29 +102,41 @@ bool FailAt(const Table& t, int row, int column, const std::string& what, LoadEr
 
 // A cell read as a number must be one, whole (blanks around it aside), and
 // fit the width it is read into: a typing error in a table would otherwise
-// be read as 0 or as its leading digits.
-bool NumberFits(const std::string& cell, NumberKind kind) {
+// be read as 0 or as its leading digits. Returns the value as the look-ups
+// read it, or nullopt.
+std::optional<double> NumberOf(const std::string& cell, NumberKind kind) {
     const std::size_t first = cell.find_first_not_of(" \t");
     const std::size_t last = cell.find_last_not_of(" \t");
     if (first == std::string::npos) {
-        return false;
+        return std::nullopt;
     }
     const std::optional<double> value =
         text::ParseNumberField(std::string_view(cell).substr(first, last - first + 1));
     if (!value) {
-        return false;
+        return std::nullopt;
     }
-    return kind == NumberKind::Single ? text::ToSingle(*value).has_value()
-                                      : text::ToInt16(*value).has_value();
+    if (kind == NumberKind::Single) {
+        const std::optional<float> f = text::ToSingle(*value);
+        return f ? std::optional<double>(*f) : std::nullopt;
+    }
+    const std::optional<std::int16_t> i = text::ToInt16(*value);
+    return i ? std::optional<double>(*i) : std::nullopt;
 }
 
 bool CheckNumbers(const Table& t, int firstRow, int lastRow, int firstColumn, int lastColumn,
-                  NumberKind kind, LoadError* error) {
+                  NumberKind kind, const model::ValueRange& range, LoadError* error) {
     for (int r = firstRow; r <= lastRow; ++r) {
         for (int c = firstColumn; c <= lastColumn; ++c) {
             const std::string& cell = t.Cell(r, c);
-            if (!NumberFits(cell, kind)) {
+            const std::optional<double> value = NumberOf(cell, kind);
+            if (!value) {
                 return FailAt(t, r, c, "の値「" + cell + "」は数値でないか、範囲外です。", error);
+            }
+            if (!range.Contains(*value)) {
+                return FailAt(
+                    t, r, c,
+                    "の値「" + cell + "」はありえない値です（" + model::RangeText(range) + "）。",
+                    error);
             }
         }
     }
@@ -155,10 +187,19 @@ bool CheckMaterials(const Table& t, LoadError* error) {
                     "の材料名「" + name + "」はプロジェクトファイルの文字コードで書けません。",
                     error);
             }
-            const std::optional<double> lambda = text::ParseNumberField(value);
-            if (!lambda || !(*lambda > 0.0) || !text::ToSingle(*lambda)) {
+            const std::optional<double> parsed = text::ParseNumberField(value);
+            const std::optional<float> lambda = parsed ? text::ToSingle(*parsed) : std::nullopt;
+            if (!lambda || !(*lambda > 0.0f)) {
                 return FailAt(t, nameRow + 1, c,
                               "の熱伝導率「" + value + "」が正の数ではありません。", error);
+            }
+            // Project files hold the conductivities the dialog takes from
+            // here; the reader takes exactly this range.
+            if (!model::kNetuDendouritu.Contains(static_cast<double>(*lambda))) {
+                return FailAt(t, nameRow + 1, c,
+                              "の熱伝導率「" + value + "」はありえない値です（" +
+                                  model::RangeText(model::kNetuDendouritu) + "）。",
+                              error);
             }
         }
     }
@@ -187,7 +228,8 @@ bool ReferenceData::CheckTable(std::size_t index, const Table& t, LoadError* err
     for (const NumberBlock& b : needs.numbers) {
         const int lastRow = b.lastRow < 0 ? t.RowCount() - 1 : b.lastRow;
         const int lastColumn = b.lastColumn < 0 ? t.ColumnCount() - 1 : b.lastColumn;
-        if (!CheckNumbers(t, b.firstRow, lastRow, b.firstColumn, lastColumn, b.kind, error)) {
+        if (!CheckNumbers(t, b.firstRow, lastRow, b.firstColumn, lastColumn, b.kind, b.range,
+                          error)) {
             return false;
         }
     }
@@ -198,9 +240,14 @@ bool ReferenceData::CheckTable(std::size_t index, const Table& t, LoadError* err
                             error);
             }
         }
-        const int dryBulb = t.ColumnIndex(kGaikiColumns[1]);
-        if (!CheckNumbers(t, 0, t.RowCount() - 1, dryBulb, dryBulb, NumberKind::Single, error)) {
-            return false;
+        // The calculations use the 8-17 h dry bulb; the outdoor dialog
+        // shows all four.
+        for (std::string_view name : kGaikiColumns) {
+            const int column = t.ColumnIndex(name);
+            if (!CheckNumbers(t, 0, t.RowCount() - 1, column, column, NumberKind::Single,
+                              kTemperature, error)) {
+                return false;
+            }
         }
     }
     if (index == 1 && !CheckMaterials(t, error)) {

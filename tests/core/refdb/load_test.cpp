@@ -1,9 +1,14 @@
 // Loading the seven tables from a folder: every way a table can be missing
 // or unusable is an error that names its file and table.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 
 #include "refdb/reference_data.h"
 #include "test_support.h"
@@ -76,6 +81,24 @@ TEST(LoadFolder, ShortTableInTheFile) {
         << e.message;
 }
 
+// A FIFO in place of a table is refused at once: the database engine would
+// wait on it for a writer, and the program's start-up with it.
+TEST(LoadFolder, AFifoInPlaceOfATableIsRefusedWithoutWaiting) {
+    TempDir dir;
+    CopyShipped(dir.Path());
+    std::filesystem::remove(dir / "Nissya.sqlite");
+    ASSERT_EQ(::mkfifo((dir / "Nissya.sqlite").c_str(), 0644), 0);
+    auto loading = std::async(std::launch::async, [&] { return LoadFails(dir.Path()); });
+    if (loading.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+        ADD_FAILURE() << "loading waits on the FIFO";
+        // A writer that opens and closes lets the wait end.
+        ::close(::open((dir / "Nissya.sqlite").c_str(), O_WRONLY));
+    }
+    const LoadError e = loading.get();
+    ExpectNames(e, "Nissya.sqlite", "Neturyou");
+    EXPECT_NE(e.message.find("通常のファイルではありません"), std::string::npos) << e.message;
+}
+
 TEST(LoadFolder, RowsAreReadInRowidOrderAndNumbersAsText) {
     // A table written by another tool: rows inserted out of order and
     // numbers stored as numbers. Rowid order is the stored order.
@@ -134,6 +157,79 @@ TEST(TableShape, NumbersTheLookupsNarrowMustFit) {
     EXPECT_NE(e.message.find("2 行目 7 列目（南）の値「40000」"), std::string::npos) << e.message;
     EXPECT_EQ(CheckFails(2, WithCell(tables[2], 19, 10, "1E39")).row, 19);  // single
     EXPECT_EQ(CheckFails(5, WithCell(tables[5], 9, 0, "1E6")).row, 9);      // lx
+}
+
+// Cells that read as numbers but cannot be design values, as a damaged or
+// mistyped table holds them, each refused where it stands; the limits
+// themselves are taken.
+TEST(TableShape, ImplausibleValuesAreRefusedWithTheirPlace) {
+    const std::array<Table, 7> tables = ShippedTables();
+    struct Case {
+        std::size_t table;
+        int row;
+        int column;
+        const char* value;
+        const char* range;  // nullptr: the value is taken
+    };
+    const Case cases[] = {
+        // Outdoor temperatures, every named column.
+        {0, 5, 2, "1E+30", "-50〜60 ℃"},
+        {0, 5, 2, "-30000", "-50〜60 ℃"},
+        {0, 0, 1, "60.1", "-50〜60 ℃"},
+        {0, 13, 3, "-50.5", "-50〜60 ℃"},
+        {0, 2, 4, "99", "-50〜60 ℃"},
+        {0, 5, 2, "60", nullptr},
+        {0, 5, 4, "-50", nullptr},
+        // Equivalent temperature differences.
+        {2, 0, 1, "80.1", "-50〜80 ℃"},
+        {2, 19, 10, "-51", "-50〜80 ℃"},
+        {2, 7, 5, "30000", "-50〜80 ℃"},
+        {2, 7, 5, "80", nullptr},
+        // Solar gains.
+        {3, 1, 6, "1501", "0〜1500 kcal/㎡h"},
+        {3, 3, 9, "-1", "0〜1500 kcal/㎡h"},
+        {3, 0, 1, "1500", nullptr},
+        // Conductivities.
+        {1, 1, 0, "400", "0 より大きく 400 未満 kcal/mh℃"},
+        {1, 13, 9, "1E+30", "0 より大きく 400 未満 kcal/mh℃"},
+        {1, 1, 0, "399.9", nullptr},
+        // Occupant table: densities, heat per person, illuminances, rates.
+        {4, 1, 3, "2.5", "0〜2 人/㎡"},
+        {4, 3, 8, "-0.1", "0〜2 人/㎡"},
+        {4, 4, 1, "-54", "0〜500 kcal/h人"},
+        {4, 7, 8, "30000", "0〜500 kcal/h人"},
+        {4, 8, 2, "-1", "0〜10000 lx"},
+        {4, 11, 8, "1E+30", "0〜500 ㎥/h人"},
+        {4, 10, 1, "-30", "0〜500 ㎥/h人"},
+        {4, 1, 3, "2", nullptr},
+        {4, 5, 1, "0", nullptr},
+        // Illuminance levels and ventilation rates.
+        {5, 3, 0, "20000", "0〜10000 lx"},
+        {5, 9, 0, "-50", "0〜10000 lx"},
+        {6, 0, 3, "501", "0〜500 ㎥/h人"},
+        {6, 1, 6, "-85", "0〜500 ㎥/h人"},
+        {6, 1, 6, "500", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(tables[c.table].Name()) + " " + std::to_string(c.row) + "," +
+                     std::to_string(c.column) + " = " + c.value);
+        const Table damaged = WithCell(tables[c.table], c.row, c.column, c.value);
+        LoadError e;
+        EXPECT_EQ(ReferenceData::CheckTable(c.table, damaged, &e), c.range == nullptr) << e.message;
+        if (c.range != nullptr) {
+            ExpectNames(e, damaged.File(), damaged.Name());
+            EXPECT_EQ(e.row, c.row);
+            EXPECT_EQ(e.column, c.column);
+            const std::string place =
+                std::to_string(c.row + 1) + " 行目 " + std::to_string(c.column + 1) + " 列目（" +
+                damaged.ColumnNames()[static_cast<std::size_t>(c.column)] + "）";
+            EXPECT_NE(e.message.find(place), std::string::npos) << e.message;
+            EXPECT_NE(e.message.find(std::string("「") + c.value + "」"), std::string::npos)
+                << e.message;
+            EXPECT_NE(e.message.find(std::string("（") + c.range + "）"), std::string::npos)
+                << e.message;
+        }
+    }
 }
 
 TEST(TableShape, ConductivityPairs) {

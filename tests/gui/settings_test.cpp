@@ -144,7 +144,7 @@ private Q_SLOTS:
         const QString message = Module1::LoadReferenceTables(program.ctx());
         QVERIFY(program.ctx().referenceData() == nullptr);
         QVERIFY(message.contains(QStringLiteral("Gaiki.sqlite")));
-        QVERIFY(message.contains(QStringLiteral("負荷の計算結果は 0 になります")));
+        QVERIFY(message.contains(QStringLiteral("負荷は計算できません")));
 
         program.ctx().App_Path = QStringLiteral(KARUMOA_BIN_DIR);
         QVERIFY(Module1::LoadReferenceTables(program.ctx()).isEmpty());

@@ -1,6 +1,7 @@
 #include "app/app_context.h"
 
 #include "app/form_registry.h"
+#include "app/prompts.h"
 
 namespace karumoa::gui {
 
@@ -19,13 +20,21 @@ void AppContext::setReferenceData(std::optional<refdb::ReferenceData> data) {
 }
 
 void AppContext::RecalculateRoom() {
-    if (referenceData_) {
-        results_ = calc::Recalculate(room_, *referenceData_);
-    } else {
-        // Without the tables nothing can be computed; the loads show 0.
+    if (!referenceData_) {
+        // Without the tables nothing can be computed; the loads are 0 and
+        // the windows say they cannot be computed.
         results_ = calc::RoomResults{};
         calc::StoreTotals(room_, results_.totals);
+        return;
     }
+    results_ = calc::Recalculate(room_, *referenceData_);
+    std::optional<std::string> term = calc::NonFiniteTerm(results_);
+    if (term && term != nonFiniteTerm_) {
+        prompts().Message(QString::fromStdString(calc::NonFiniteMessage(*term)) +
+                              QStringLiteral("\nその値は「—」と表示します。"),
+                          KakuninTitle(), PromptIcon::Warning, PromptButtons::Ok);
+    }
+    nonFiniteTerm_ = std::move(term);
 }
 
 }  // namespace karumoa::gui

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/remembered_settings.h"
 #include "calc/room_results.h"
@@ -63,14 +64,18 @@ public:
     // with the result whether or not a report is open.
     const calc::RoomResults& results() const { return results_; }
     // Computes the results from the room and stores their four totals in
-    // it. Without reference tables everything is 0.
+    // it. Without reference tables everything is 0, and the windows show
+    // the loads as not computable (loadsComputable). A result with a term
+    // that is not a finite number is said once in a message box, the first
+    // time that term goes wrong; the windows show such terms as "—".
     void RecalculateRoom();
 
     // The reference tables, or null when they could not be loaded (the
-    // program then still opens and saves rooms; the loads come out 0).
+    // program then still opens and saves rooms, but computes no loads).
     const refdb::ReferenceData* referenceData() const {
         return referenceData_ ? &*referenceData_ : nullptr;
     }
+    bool loadsComputable() const { return referenceData_.has_value(); }
     // The tables are replaced only at start-up, before any room exists;
     // the results are recomputed all the same.
     void setReferenceData(std::optional<refdb::ReferenceData> data);
@@ -80,6 +85,8 @@ private:
     RememberedSettings settings_;
     model::RoomModel room_;
     calc::RoomResults results_;
+    // The term last said not to be finite, so that it is said only once.
+    std::optional<std::string> nonFiniteTerm_;
     std::optional<refdb::ReferenceData> referenceData_;
     std::unique_ptr<FormRegistry> forms_;
 };

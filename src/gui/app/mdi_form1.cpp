@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "app/app_context.h"
@@ -274,6 +276,17 @@ void MDIForm1::Cascade() {
 void MDIForm1::EndSession() {
     sessionEnding_ = true;
     close();
+}
+
+QString MDIForm1::LoadsNotComputableText() {
+    return QStringLiteral("参照データを読み込めなかったため、負荷は計算できません。");
+}
+
+void MDIForm1::ShowLoadsNotComputable() {
+    auto* sign = new QLabel(LoadsNotComputableText(), this);
+    sign->setObjectName("Keisan_Fuka_Label");
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->addWidget(sign);
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {

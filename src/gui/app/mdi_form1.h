@@ -61,6 +61,12 @@ public:
     // letting any answer stop it.
     void EndSession();
 
+    // A lasting sign at the foot of the frame that no load can be computed
+    // (the reference tables could not be loaded at start-up): the message
+    // box says why once, this stays for the whole run.
+    void ShowLoadsNotComputable();
+    static QString LoadsNotComputableText();
+
 signals:
     // The frame has accepted its close: the program ends.
     void closed();

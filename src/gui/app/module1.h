@@ -25,8 +25,9 @@ QString VersionText();
 // temperature into the room model's Basyo and Situon.
 void Kankyou_SyokiKa(AppContext& context);
 
-// Loads the reference tables from App_Path into the context. Returns the
-// Japanese message to show when they could not be loaded, else empty.
+// Loads the reference tables from App_Path into the context. When they
+// cannot be loaded, the frame keeps a sign of it (ShowLoadsNotComputable)
+// and the Japanese message to show once is returned; else it is empty.
 QString LoadReferenceTables(AppContext& context);
 
 // Loads the Qt translations for Japanese, so that the standard buttons of

@@ -21,10 +21,11 @@ QString LoadReferenceTables(AppContext& context) {
         return QString();
     }
     context.setReferenceData(std::nullopt);
+    context.forms().mdiForm().ShowLoadsNotComputable();
     return QString::fromStdString(error.message) +
            QStringLiteral(
-               "\n\n部屋の作成、保存、読み込みはできますが、負荷の計算結果は 0 "
-               "になります。");
+               "\n\n部屋の作成、保存、読み込みはできますが、負荷は計算できません"
+               "（「—」と表示します）。");
 }
 
 void StartUp(QApplication& app, AppContext& context, EventClock& clock) {

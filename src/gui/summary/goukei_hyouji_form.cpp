@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <array>
+#include <limits>
 
 #include "app/app_context.h"
 #include "app/mdi_form1.h"
@@ -76,7 +77,12 @@ double Goukei_Hyouji_Form::StatusHeight() const {
 }
 
 void Goukei_Hyouji_Form::List_Hyouji() {
-    const calc::LoadTotals totals = calc::StoredTotals(context_.room());
+    calc::LoadTotals totals = calc::StoredTotals(context_.room());
+    if (!context_.loadsComputable()) {
+        // No tables, no loads: shown as not numbers rather than as 0.
+        const float none = std::numeric_limits<float>::quiet_NaN();
+        totals = {none, none, none, none};
+    }
     if (isVisible()) {
         const std::array<std::pair<QString, float>, 4> rows{{
             {QStringLiteral("人体熱量"), totals.Jintai_Goukei},

@@ -28,7 +28,9 @@ public:
     // Load step: the layout, the minimal display, the two columns.
     void Form_Load() override;
 
-    // Refreshes the list (while the window is visible) and the sum.
+    // Refreshes the list (while the window is visible) and the sum. A load
+    // that is not a finite number, and every load while the reference
+    // tables are missing, reads "—".
     void List_Hyouji() override;
     // The minimal display: only the sum.
     void Saisyou_Hyouji();

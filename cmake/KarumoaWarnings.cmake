@@ -13,7 +13,13 @@ function(karumoa_target_options target)
   if(KARUMOA_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
-  if(KARUMOA_SANITIZE)
+  if(KARUMOA_FUZZ)
+    # Coverage for libFuzzer and the sanitizers in everything the fuzz
+    # targets run; the targets themselves link the fuzzer's main.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                           -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  elseif(KARUMOA_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined
                            -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)

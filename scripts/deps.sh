@@ -11,7 +11,8 @@ if [ "${1:-}" = "run" ]; then
     packages+=(xvfb xauth)
 fi
 if [ "${1:-}" = "test" ]; then
-    packages+=(clang-format)
+    # clang and its runtimes (libFuzzer, the sanitizers) for the fuzz build.
+    packages+=(clang-format clang libclang-rt-dev)
 fi
 
 missing=()

@@ -2,7 +2,7 @@
 # Installs what is missing, checks the formatting of every tracked C++
 # source, builds everything and runs every test through CTest: the normal
 # build (warnings as errors), then the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -26,3 +26,13 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKARUMOA_SANITIZE=ON -DKARUMO
 cmake --build build-asan -j"$(nproc)"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -L core
+
+# The fuzz targets of the project file reader and the reference tables:
+# the core built again with clang, libFuzzer and the sanitizers, each
+# target run for 60 s from its seed corpus; any finding fails.
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+      -DKARUMOA_FUZZ=ON "${launcher[@]}" >/dev/null
+cmake --build build-fuzz -j"$(nproc)"
+ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)" -L fuzz
+grep -HE 'INFO: Loaded 1 modules|^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units' \
+    build-fuzz/fuzz-logs/*.log

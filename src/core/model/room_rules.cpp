@@ -94,7 +94,7 @@ float MadoMenseki(const Mado_Data::Array& tate, const Mado_Data::Array& yoko,
 bool MensekiMatches(float recorded, float computed) {
     // Seven significant digits are within 5e-7 of the value; a tenfold
     // margin still tells any edited area from the list's.
-    const double expected = computed;
+    const auto expected = static_cast<double>(computed);
     return std::fabs(static_cast<double>(recorded) - expected) <= 5e-6 * std::fabs(expected);
 }
 

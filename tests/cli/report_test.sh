@@ -103,8 +103,8 @@ empty-data-dir)
     ;;
 unusable-inputs)
     # A K no construction gives (it made every load infinite and the total
-    # print as 0.00), a FIFO given as a project file and a FIFO in place of
-    # a table: each is refused by name at once, nothing is printed.
+    # print as 0.00) and a FIFO given as a project file: each is refused by
+    # name at once, nothing is printed.
     run "$root/tests/data/broken/huge-k.kmd"
     expect_status 1
     expect_err "huge-k.kmd: 4 行目: 壁1 の「熱貫流率」の値「3.4E+38」は範囲外です"
@@ -117,25 +117,6 @@ unusable-inputs)
     [ "$status" -ne 124 ] || fail "karumoa-calc waits on a FIFO given as a project file"
     expect_status 1
     expect_err "room.kmd: 通常のファイルではありません"
-    mkdir "$work/tables"
-    cp "$(dirname "$bin")"/*.sqlite "$work/tables/"
-    rm "$work/tables/Gaiki.sqlite"
-    mkfifo "$work/tables/Gaiki.sqlite"
-    timeout 10 "$bin" --data-dir "$work/tables" "$example" >"$work/out" 2>"$work/err"
-    status=$?
-    [ "$status" -ne 124 ] || fail "karumoa-calc waits on a FIFO in place of a table"
-    expect_status 1
-    expect_err "Gaiki.sqlite」は通常のファイルではありません"
-    # --resave over a read-only file or a FIFO leaves either as it is.
-    printf keep >"$work/read-only.kmd"
-    chmod 444 "$work/read-only.kmd"
-    run --resave "$work/read-only.kmd" "$example"
-    expect_status 1
-    expect_err "read-only.kmd: 読み取り専用のファイルです"
-    [ "$(cat "$work/read-only.kmd")" = keep ] || fail "the read-only file was replaced"
-    run --resave "$work/room.kmd" "$example"
-    expect_status 1
-    [ -p "$work/room.kmd" ] || fail "the FIFO was replaced"
     ;;
 json-lines)
     run --format json "$example" "$rooms/one-wall.kmd" "$rooms/attributes-blinds.kmd"

@@ -209,6 +209,9 @@ std::string SaveError::Message() const {
             return write.Message();
         case Kind::kFileSystem:
             return FileSystemMessage(error_number, true);
+        case Kind::kNoNewFiles:
+            return "保存先のフォルダには新しいファイルを作成できません。別のフォルダを選んで下さい"
+                   "。";
     }
     return {};
 }

@@ -145,6 +145,7 @@ struct SaveError {
         kNone,
         kWrite,       // the room cannot be written as a project file (see write)
         kFileSystem,  // creating, writing, syncing or renaming failed (error_number)
+        kNoNewFiles,  // the folder exists but takes no new file (as /proc, with ENOENT)
     };
 
     Kind kind = Kind::kNone;

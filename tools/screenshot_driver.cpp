@@ -63,10 +63,10 @@ void OpenRoom(AppContext& context, ScriptedPrompts& prompts, const char* file) {
                            QString::fromLatin1(file));
     context.forms().mdiForm().commands().project().File_Open();
     // A larger plan window, clear of the two tool windows, which stand at
-    // their default place over the top left corner of the frame.
+    // their first-start place in the top right corner of the frame.
     if (QMdiSubWindow* sub = context.forms().mainForm().subWindow()) {
-        sub->move(300, 10);
-        sub->resize(900, 420);
+        sub->move(0, 10);
+        sub->resize(760, 420);
     }
 }
 

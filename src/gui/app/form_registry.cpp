@@ -1,5 +1,6 @@
 #include "app/form_registry.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "app/about_form.h"
@@ -183,12 +184,27 @@ void FormRegistry::LoadRoomDialogs() {
 
 void FormRegistry::PlaceToolWindows() {
     const WindowPlacement set = context_.settings().Set_Form();
-    Settei_Hyouji_Form& settei = setteiHyouji();
-    ToolWindow::SetOuterSize(settei, set.width, set.height);
-    ToolWindow::Place(settei, set.top, set.left);
     const WindowPlacement goukeiPlace = context_.settings().Goukei_Form();
+    Settei_Hyouji_Form& settei = setteiHyouji();
     Goukei_Hyouji_Form& goukei = goukeiHyouji();
-    ToolWindow::Place(goukei, goukeiPlace.top, goukeiPlace.left);
+    // Nothing remembered yet: beside each other at the right of the frame,
+    // clear of its menus, its toolbar and each other.
+    const int caption = ToolWindow::CaptionPixels(&mdiForm());
+    const QWidget* area = mdiForm().mdiArea();
+    const ToolWindow::FirstPlaces first =
+        ToolWindow::FirstStartPlaces(QRect(area->mapToGlobal(QPoint(0, 0)), area->size()),
+                                     settei.FullListClientSize(), goukei.size(), caption);
+    if (set.stored) {
+        ToolWindow::SetOuterSize(settei, set.width, set.height);
+        ToolWindow::Place(settei, set.top, set.left);
+    } else {
+        settei.setGeometry(first.settei);
+    }
+    if (goukeiPlace.stored) {
+        ToolWindow::Place(goukei, goukeiPlace.top, goukeiPlace.left);
+    } else {
+        goukei.setGeometry(first.goukei);
+    }
     Saizenmen_Set(settei, 1);
     Saizenmen_Set(goukei, 1);
 }

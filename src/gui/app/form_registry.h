@@ -127,7 +127,8 @@ public:
     void LoadRoomDialogs();
     // New room: Settei_Hyouji_Form placed from "Set_Form" (top, left,
     // width, height), Goukei_Hyouji_Form from "Goukei_Form" (top, left),
-    // then Saizenmen_Set(…, 1) for each.
+    // then Saizenmen_Set(…, 1) for each. A window without a remembered
+    // place goes to its first-start place (ToolWindow::FirstStartPlaces).
     void PlaceToolWindows();
     // End of every plan rebuild (Main_Form.Kabe_Seisaku): the room's
     // results recalculated, then Situnai_Keisan_Form.Jintai_Keisan,

@@ -4,6 +4,7 @@
 // by the help command (contents, index, a link followed, back and forward)
 // and what it shows for a missing or unreadable file.
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@
 #include "app/help_file.h"
 #include "app/help_viewer.h"
 #include "app/module1.h"
+#include "app/splash_form.h"
 #include "app/sys_info.h"
 #include "gui_test_support.h"
 
@@ -142,6 +144,39 @@ private Q_SLOTS:
         QVERIFY(!program_->forms().IsLoaded(FormId::About_Form));
         // The command makes a new one.
         QVERIFY(OpenAbout().isVisible());
+    }
+
+    void aboutBelongsToTheFrameAndComesBackToTheFront() {
+        About_Form& about = OpenAbout();
+        QCOMPARE(about.parentWidget(), &frame());
+        QVERIFY(about.isWindow());
+        // The frame clicked: the About window behind it, as far as the
+        // platform goes. The command brings the same window to the front.
+        frame().activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &frame());
+        frame().commands().Mnu_About_Click();
+        QCOMPARE(program_->forms().GetIfLoaded<About_Form>(FormId::About_Form), &about);
+        QVERIFY(about.isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), &about);
+    }
+
+    void noticesBreakBetweenPhrases() {
+        // Every line of the notices ends where a phrase ends.
+        About_Form& about = OpenAbout();
+        frmSplash splash;
+        const QList<const QLabel*> labels{about.findChild<QLabel*>("lblDisclaimer"),
+                                          about.findChild<QLabel*>("Label1"),
+                                          splash.findChild<QLabel*>("lblWarning")};
+        for (const QLabel* label : labels) {
+            QVERIFY(!label->wordWrap());
+            const QStringList lines = label->text().split(u'\n');
+            for (const QString& line : lines) {
+                QVERIFY2(!line.startsWith(u'い') && !line.startsWith(u'ん') &&
+                             !line.startsWith(u'。') && !line.startsWith(u'、'),
+                         qPrintable(line));
+                QVERIFY(QFontMetrics(label->font()).horizontalAdvance(line) <= 340);
+            }
+        }
     }
 
     void withoutAnyToolTheButtonSaysSoAndTheWindowStays() {

@@ -49,7 +49,8 @@ QWidget* FormRegistry::Create(FormId id) {
             return form;
         }
         case FormId::About_Form:
-            return new About_Form(context_);
+            // Owned by the frame, so that clicking the frame cannot bury it.
+            return new About_Form(context_, &mdiForm());
         case FormId::Settei_Hyouji_Form:
             return new Settei_Hyouji_Form(context_);
         case FormId::Goukei_Hyouji_Form:

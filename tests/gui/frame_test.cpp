@@ -381,6 +381,9 @@ private Q_SLOTS:
         QCOMPARE(ToTwips(qRound(dpi)), 1440.0);
         QCOMPARE(QtPrompts::QtNameFilter(QStringLiteral("カルモア標準ファイル|*.kmd")),
                  QStringLiteral("カルモア標準ファイル (*.kmd)"));
+        QCOMPARE(QtPrompts::QtNameFilter(
+                     QStringLiteral("カルモア標準ファイル|*.kmd|すべてのファイル|*")),
+                 QStringLiteral("カルモア標準ファイル (*.kmd);;すべてのファイル (*)"));
     }
 
     void realSaveDialogStaysOpenForAMissingFolder() {

@@ -114,11 +114,15 @@ PromptAnswer QtPrompts::Message(const QString& text, const QString& title, Promp
 }
 
 QString QtPrompts::QtNameFilter(const QString& filter) {
-    const qsizetype bar = filter.indexOf(u'|');
-    if (bar < 0) {
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() < 2) {
         return filter;
     }
-    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QStringLiteral(")");
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters.append(parts[i] + QStringLiteral(" (") + parts[i + 1] + QStringLiteral(")"));
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 std::optional<FileChoice> QtPrompts::FileDialog(const FileDialogRequest& request) {
@@ -135,6 +139,9 @@ std::optional<FileChoice> QtPrompts::FileDialog(const FileDialogRequest& request
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile
                                                  : QFileDialog::AnyFile);
+    }
+    if (!request.initialFolder.isEmpty()) {
+        dialog.setDirectory(request.initialFolder);
     }
     if (!request.initialName.isEmpty()) {
         dialog.selectFile(request.initialName);

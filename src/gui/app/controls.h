@@ -18,8 +18,8 @@ inline QString FromUtf8(std::string_view text) {
 }
 
 // A push button with its object name. It is never a default button: in the
-// dialogs Enter belongs to the field that has the focus (it adds a layer or
-// a window), not to a button.
+// dialogs Enter belongs to the control that has the focus: a field (where
+// it adds a layer or a window), or a button, which it presses as Space does.
 QPushButton* MakeButton(const QString& caption, const char* objectName, QWidget* parent);
 
 // A label with its object name.

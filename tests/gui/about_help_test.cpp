@@ -25,7 +25,6 @@
 #include "app/help_file.h"
 #include "app/help_viewer.h"
 #include "app/module1.h"
-#include "app/splash_form.h"
 #include "app/sys_info.h"
 #include "gui_test_support.h"
 
@@ -158,25 +157,6 @@ private Q_SLOTS:
         QCOMPARE(program_->forms().GetIfLoaded<About_Form>(FormId::About_Form), &about);
         QVERIFY(about.isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), &about);
-    }
-
-    void noticesBreakBetweenPhrases() {
-        // Every line of the notices ends where a phrase ends.
-        About_Form& about = OpenAbout();
-        frmSplash splash;
-        const QList<const QLabel*> labels{about.findChild<QLabel*>("lblDisclaimer"),
-                                          about.findChild<QLabel*>("Label1"),
-                                          splash.findChild<QLabel*>("lblWarning")};
-        for (const QLabel* label : labels) {
-            QVERIFY(!label->wordWrap());
-            const QStringList lines = label->text().split(u'\n');
-            for (const QString& line : lines) {
-                QVERIFY2(!line.startsWith(u'い') && !line.startsWith(u'ん') &&
-                             !line.startsWith(u'。') && !line.startsWith(u'、'),
-                         qPrintable(line));
-                QVERIFY(QFontMetrics(label->font()).horizontalAdvance(line) <= 340);
-            }
-        }
     }
 
     void withoutAnyToolTheButtonSaysSoAndTheWindowStays() {

@@ -233,36 +233,6 @@ private Q_SLOTS:
                      ToPixels(0.2 * ToTwips(plan().width())));
     }
 
-    void thePlanFillsTheWindowAndTheLegendCoversNothing_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("smallest") << QSize(10, 10);
-        QTest::newRow("initial") << QSize(0, 0);
-        QTest::newRow("maximised") << QSize(-1, -1);
-    }
-    void thePlanFillsTheWindowAndTheLegendCoversNothing() {
-        QFETCH(QSize, size);
-        OpenRoom();
-        test::FillFullRoom(room());
-        QMdiSubWindow* sub = plan().subWindow();
-        if (size == QSize(-1, -1)) {
-            sub->showMaximized();
-        } else if (!size.isNull()) {
-            sub->resize(size);
-        }
-        plan().Kabe_Seisaku();
-        const QRect work = plan().Sagyou_Eria()->geometry();
-        QCOMPARE(work.height(), plan().height() - ToPixels(375));
-        QCOMPARE(plan().StatusBar1()->geometry().top(), work.bottom() + 1);
-        // Nothing of the plan reaches into the legend's band.
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY(plan().Kabe_Button(i)->geometry().bottom() <= work.bottom());
-            QVERIFY(plan().Mado_Button(i)->geometry().bottom() <= work.bottom());
-        }
-        QVERIFY(plan().Jyoukuu_Shape()->geometry().bottom() <= work.bottom());
-        // The layout takes its height from the work area.
-        QCOMPARE(plan().Metrics().height, static_cast<float>(ToTwips(work.height())));
-    }
-
     void buttonsArePaintedFlatInTheLegendColours() {
         OpenRoom();
         test::AddWall(room(), 1, 8000, 2700, {150}, {{1, 900, 900}}, 0.81f, true, 0);

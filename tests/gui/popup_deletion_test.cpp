@@ -267,29 +267,17 @@ private Q_SLOTS:
     }
 
     void tabGoesThroughWallsWindowsViewAndSkylight() {
-        const QStringList expected{
-            "Kabe_Button_0", "Kabe_Button_1", "Kabe_Button_2", "Kabe_Button_3", "Mado_Button_0",
-            "Mado_Button_1", "Mado_Button_2", "Mado_Button_3", "Jyoukuu_Shape", "Yane_Mado_Button"};
-        QStringList chain;
-        QWidget* w = plan().Kabe_Button(0);
-        do {
-            if (expected.contains(w->objectName())) {
-                chain << w->objectName();
-            }
-            w = w->nextInFocusChain();
-        } while (w != plan().Kabe_Button(0) && chain.size() < expected.size());
-        QCOMPARE(chain, expected);
-        // Through the keyboard: the west wall has no windows, so its window
-        // button is passed over.
         frame().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame()));
-        plan().Kabe_Button(3)->setFocus(Qt::TabFocusReason);
+        plan().Kabe_Button(0)->setFocus(Qt::TabFocusReason);
         QStringList tabbed;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             tabbed << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(tabbed, (QStringList{"Mado_Button_0", "Mado_Button_1", "Mado_Button_2",
+        // The west wall has no windows: its window button is passed over.
+        QCOMPARE(tabbed, (QStringList{"Kabe_Button_1", "Kabe_Button_2", "Kabe_Button_3",
+                                      "Mado_Button_0", "Mado_Button_1", "Mado_Button_2",
                                       "Jyoukuu_Shape", "Yane_Mado_Button"}));
     }
 

@@ -1,0 +1,49 @@
+#include "report/font_text_metrics.h"
+
+#include <QPaintDevice>
+#include <cmath>
+
+#include "app/controls.h"
+
+namespace karumoa::gui::report {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kScreenDpi = 96.0;
+
+double Dpi(int logical) {
+    return logical > 0 ? logical : kScreenDpi;
+}
+
+}  // namespace
+
+TwipScale TwipScale::Of(const QPaintDevice* device, double zoom) {
+    const double dpiX = device != nullptr ? Dpi(device->logicalDpiX()) : kScreenDpi;
+    const double dpiY = device != nullptr ? Dpi(device->logicalDpiY()) : kScreenDpi;
+    return TwipScale(dpiX / kTwipsPerInch * zoom, dpiY / kTwipsPerInch * zoom);
+}
+
+QFont ReportFont() {
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setStyleHint(QFont::TypeWriter);
+    // In points, so that the font keeps its size on a printer's resolution.
+    font.setPointSizeF(10.5);
+    // The grid places every run itself; kerning inside a run would make a
+    // measured width differ from the painted one.
+    font.setKerning(false);
+    return font;
+}
+
+FontTextMetrics::FontTextMetrics(const QFont& font, const QPaintDevice* device)
+    : metrics_(font, device), scale_(TwipScale::Of(device)) {}
+
+int FontTextMetrics::TextWidth(std::string_view utf8) const {
+    return static_cast<int>(
+        std::lround(scale_.ToTwipsX(metrics_.horizontalAdvance(FromUtf8(utf8)))));
+}
+
+int FontTextMetrics::TextHeight() const {
+    return static_cast<int>(std::lround(scale_.ToTwipsY(metrics_.lineSpacing())));
+}
+
+}  // namespace karumoa::gui::report

@@ -101,8 +101,9 @@ struct Fixture {
         internal = sheet::BuildInternalSheet(results.internal, metrics);
     }
 
-    // A transparent image of 96 dpi with the whole of `s` painted at 0, 0.
-    QImage Painted(const sheet::Sheet& s) const {
+    // A transparent image of 96 dpi with the whole of `s` painted at 0, 0,
+    // with texts laid out afresh or kept ready as a report window keeps them.
+    QImage Painted(const sheet::Sheet& s, bool prepared = false) const {
         const int width =
             Px(std::max(s.widestX, sheet::kLeftMargin + sheet::kTableRight * s.columnUnit)) + 20;
         QImage out(width, Px(s.lineHeight * (s.lastRow + 2)), QImage::Format_ARGB32_Premultiplied);
@@ -110,7 +111,9 @@ struct Fixture {
         out.setDotsPerMeterY(3780);
         out.fill(Qt::transparent);
         QPainter painter(&out);
-        SheetPainter(painter, ReportFont()).PaintRows(s, 0, s.lastRow + 1, QPointF(0, 0));
+        PreparedTexts texts;
+        SheetPainter(painter, ReportFont(), 1.0, prepared ? &texts : nullptr)
+            .PaintRows(s, 0, s.lastRow + 1, QPointF(0, 0));
         painter.end();
         return Unpremultiplied(out);
     }
@@ -127,23 +130,25 @@ private Q_SLOTS:
         QTest::addColumn<bool>("structural");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("color");
-        QTest::newRow("formula symbol") << true << "qw" << 9;
-        QTest::newRow("legend description") << true << "取得熱量" << 2;
-        QTest::newRow("orientation of the first element row") << true << "北" << 0;
-        QTest::newRow("structural maximum") << true << "構造体最大負荷" << 13;
-        QTest::newRow("overall maximum") << true << "壁窓合計負荷" << 13;
-        QTest::newRow("occupant formula") << false << "qp" << 9;
-        QTest::newRow("occupant legend") << false << "人数" << 2;
-        QTest::newRow("occupant result") << false << "人体発生熱量" << 13;
-        QTest::newRow("unit") << false << "[kcal/h]" << 0;
-        QTest::newRow("ventilation result") << false << "換気損失熱量" << 13;
+        QTest::addColumn<bool>("prepared");
+        QTest::newRow("formula symbol") << true << "qw" << 9 << false;
+        QTest::newRow("legend description") << true << "取得熱量" << 2 << false;
+        QTest::newRow("orientation of the first element row") << true << "北" << 0 << false;
+        QTest::newRow("structural maximum") << true << "構造体最大負荷" << 13 << false;
+        QTest::newRow("overall maximum, texts kept ready") << true << "壁窓合計負荷" << 13 << true;
+        QTest::newRow("occupant formula") << false << "qp" << 9 << false;
+        QTest::newRow("occupant legend, texts kept ready") << false << "人数" << 2 << true;
+        QTest::newRow("occupant result") << false << "人体発生熱量" << 13 << false;
+        QTest::newRow("unit, texts kept ready") << false << "[kcal/h]" << 0 << true;
+        QTest::newRow("ventilation result") << false << "換気損失熱量" << 13 << false;
     }
     void runsLandInTheirColoursAtTheirColumns() {
         QFETCH(bool, structural);
         QFETCH(QString, text);
         QFETCH(int, color);
+        QFETCH(bool, prepared);
         const sheet::Sheet& s = structural ? fixture_.structural : fixture_.internal;
-        const QImage image = fixture_.Painted(s);
+        const QImage image = fixture_.Painted(s, prepared);
         const sheet::TextRun* run = FindRun(s, text, color);
         QVERIFY(run != nullptr);
         const int unit = Px(s.columnUnit);
@@ -153,6 +158,12 @@ private Q_SLOTS:
         QCOMPARE(ink.wrongColour, 0);
         QVERIFY2(ink.left <= box.left() + unit / 2, QByteArray::number(ink.left));
         QVERIFY2(ink.right >= box.right() - unit / 2, QByteArray::number(ink.right));
+        if (prepared) {
+            // Texts kept ready stand exactly where texts laid out afresh do.
+            const Ink plain = InkIn(fixture_.Painted(s), box, sheet::PaletteRgb(color));
+            QVERIFY(std::abs(plain.top - ink.top) <= 1 && std::abs(plain.bottom - ink.bottom) <= 1);
+            QVERIFY(std::abs(plain.left - ink.left) <= 1 && std::abs(plain.right - ink.right) <= 1);
+        }
     }
 
     // The sums are magenta, right-aligned on their column, as the numbers

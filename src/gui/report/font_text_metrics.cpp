@@ -10,6 +10,9 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kScreenDpi = 96.0;
+// Widths kept: far more than the distinct texts of both reports, so the
+// numbers of many changes fit before the store starts afresh.
+constexpr std::size_t kKeptWidths = 4096;
 
 double Dpi(int logical) {
     return logical > 0 ? logical : kScreenDpi;
@@ -38,8 +41,16 @@ FontTextMetrics::FontTextMetrics(const QFont& font, const QPaintDevice* device)
     : metrics_(font, device), scale_(TwipScale::Of(device)) {}
 
 int FontTextMetrics::TextWidth(std::string_view utf8) const {
-    return static_cast<int>(
-        std::lround(scale_.ToTwipsX(metrics_.horizontalAdvance(FromUtf8(utf8)))));
+    if (const auto kept = widths_.find(utf8); kept != widths_.end()) {
+        return kept->second;
+    }
+    if (widths_.size() >= kKeptWidths) {
+        widths_.clear();
+    }
+    const int width =
+        static_cast<int>(std::lround(scale_.ToTwipsX(metrics_.horizontalAdvance(FromUtf8(utf8)))));
+    widths_.emplace(utf8, width);
+    return width;
 }
 
 int FontTextMetrics::TextHeight() const {

@@ -7,13 +7,23 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "sheet/sheet.h"
 
 class QPaintDevice;
 
 namespace karumoa::gui::report {
+
+// Something kept for each text of a report, found by the text's UTF-8.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+template <class T>
+using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
 
 // Twips (1/1440 inch) to the units of a paint device, at the device's
 // logical resolution, times a zoom (a sheet scaled to fit a page).
@@ -40,6 +50,10 @@ QFont ReportFont();
 
 // The core's metrics over `font` as it is on `device` (null: the screen).
 // Widths and the line height are rounded to whole twips.
+//
+// A report is drawn anew after every change of the room, and most of its
+// texts are those of the last drawing: each text is measured once (laying
+// it out costs more than the rest of a drawing) and its width kept.
 class FontTextMetrics final : public sheet::TextMetrics {
 public:
     FontTextMetrics(const QFont& font, const QPaintDevice* device);
@@ -50,6 +64,7 @@ public:
 private:
     QFontMetricsF metrics_;
     TwipScale scale_;
+    mutable TextMap<int> widths_;
 };
 
 }  // namespace karumoa::gui::report

@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/controls.h"
 #include "sheet/sheet.h"
@@ -13,6 +14,8 @@ namespace {
 
 // Ruled lines are a hairline on paper and one pixel on the screen.
 constexpr double kRuleTwips = 10.0;
+// Texts kept ready: far more than the distinct texts of a report.
+constexpr std::size_t kKeptTexts = 2048;
 
 QColor PaletteColor(int index) {
     return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | sheet::PaletteRgb(index)));
@@ -20,8 +23,22 @@ QColor PaletteColor(int index) {
 
 }  // namespace
 
-SheetPainter::SheetPainter(QPainter& painter, const QFont& font, double zoom)
-    : painter_(painter), scale_(TwipScale::Of(painter.device(), zoom)) {
+const QStaticText& PreparedTexts::Get(std::string_view utf8) {
+    if (const auto kept = texts_.find(utf8); kept != texts_.end()) {
+        return kept->second;
+    }
+    if (texts_.size() >= kKeptTexts) {
+        texts_.clear();
+    }
+    QStaticText text(FromUtf8(utf8));
+    text.setTextFormat(Qt::PlainText);
+    text.setPerformanceHint(QStaticText::AggressiveCaching);
+    return texts_.emplace(utf8, std::move(text)).first->second;
+}
+
+SheetPainter::SheetPainter(QPainter& painter, const QFont& font, double zoom,
+                           PreparedTexts* prepared)
+    : painter_(painter), prepared_(prepared), scale_(TwipScale::Of(painter.device(), zoom)) {
     QFont scaled(font);
     if (zoom != 1.0) {
         if (font.pointSizeF() > 0) {
@@ -74,7 +91,11 @@ void SheetPainter::Paint(const sheet::Sheet& sheet, int first, int end, QPointF 
             painter_.setPen(PaletteColor(color));
         }
         const QPointF topLeft = at(run.x, run.row * sheet.lineHeight);
-        painter_.drawText(QPointF(topLeft.x(), topLeft.y() + ascent_), FromUtf8(run.text));
+        if (prepared_ != nullptr) {
+            painter_.drawStaticText(topLeft, prepared_->Get(run.text));
+        } else {
+            painter_.drawText(QPointF(topLeft.x(), topLeft.y() + ascent_), FromUtf8(run.text));
+        }
     }
 
     // The rules over the text: a heading may start right on a rule, and

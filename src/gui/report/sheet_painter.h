@@ -10,6 +10,8 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QStaticText>
+#include <string_view>
 
 #include "report/font_text_metrics.h"
 
@@ -22,12 +24,25 @@ struct Sheet;
 
 namespace karumoa::gui::report {
 
+// The texts of a sheet laid out for painting, kept between the paints of
+// one surface: a report is drawn anew after every change of the room, and
+// most of its texts are those it painted before, which are then not laid
+// out again.
+class PreparedTexts {
+public:
+    const QStaticText& Get(std::string_view utf8);
+
+private:
+    TextMap<QStaticText> texts_;
+};
+
 class SheetPainter {
 public:
     // Paints on `painter`'s device in `font` (the font the sheet was
     // measured in on a device of the same resolution), `zoom` times the
-    // measured size.
-    SheetPainter(QPainter& painter, const QFont& font, double zoom = 1.0);
+    // measured size; with the texts of `prepared` where one is given.
+    SheetPainter(QPainter& painter, const QFont& font, double zoom = 1.0,
+                 PreparedTexts* prepared = nullptr);
 
     // Rows first..end - 1, with the top of row `first` at `topLeft` and
     // x = 0 twips at topLeft.x(): a page, or the heading rows of a table
@@ -47,6 +62,7 @@ private:
     void Paint(const sheet::Sheet& sheet, int first, int end, QPointF origin);
 
     QPainter& painter_;
+    PreparedTexts* prepared_;
     TwipScale scale_;
     double ascent_ = 0;  // of the painting font, device units
     double ruleWidth_ = 1;

@@ -23,7 +23,8 @@ void SheetSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
     if (sheet_ != nullptr) {
-        SheetPainter(painter, font()).PaintExposed(*sheet_, QPointF(0, 0), event->rect());
+        SheetPainter(painter, font(), 1.0, &prepared_)
+            .PaintExposed(*sheet_, QPointF(0, 0), event->rect());
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include "report/sheet_painter.h"
+
 namespace karumoa::sheet {
 struct Sheet;
 }
@@ -27,6 +29,7 @@ protected:
 
 private:
     const sheet::Sheet* sheet_ = nullptr;
+    PreparedTexts prepared_;
 };
 
 }  // namespace karumoa::gui::report

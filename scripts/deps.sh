@@ -10,6 +10,9 @@ packages=(cmake g++ make pkg-config ccache python3
 if [ "${1:-}" = "run" ]; then
     packages+=(xvfb xauth)
 fi
+if [ "${1:-}" = "test" ]; then
+    packages+=(clang-format)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

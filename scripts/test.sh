@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test through
-# CTest: the normal build (warnings as errors), then the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, checks the formatting of every tracked C++
+# source, builds everything and runs every test through CTest: the normal
+# build (warnings as errors), then the core tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
+scripts/check_format.sh
 
 export QT_QPA_PLATFORM=offscreen
 runtime_dir=$(mktemp -d)

@@ -12,6 +12,7 @@
 
 #include "calc/calc.h"
 #include "exit_codes.h"
+#include "model/room_fields.h"
 #include "model/room_model.h"
 #include "project/project_file.h"
 #include "refdb/reference_data.h"
@@ -66,8 +67,11 @@ private:
 }  // namespace
 
 bool ParseIndoorTemp(const std::string& text, std::int16_t& situon) {
+    // The range holds tenths of a degree; the degrees typed are checked
+    // before they are rounded to tenths.
+    constexpr const model::ValueRange& kSituon = model::Setting("Situon").range;
     const std::optional<double> value = text::ParseNumberField(text);
-    if (!value || !(*value >= 22.0 && *value <= 32.0)) {
+    if (!value || !kSituon.Contains(*value * 10.0)) {
         return false;
     }
     const std::optional<std::int16_t> tenths = text::ToInt16(*value * 10.0);

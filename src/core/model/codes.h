@@ -29,10 +29,14 @@ constexpr int kHouiCount = 10;
 // an empty text for any other code.
 std::string_view HouiName(int houi);
 
-constexpr bool IsWallHoui(int houi) { return houi >= 1 && houi <= 8; }
+constexpr bool IsWallHoui(int houi) {
+    return houi >= 1 && houi <= 8;
+}
 
 // The opposite wall orientation: h + 4, minus 8 when that exceeds 8.
-constexpr int OppositeHoui(int houi) { return houi + 4 > 8 ? houi - 4 : houi + 4; }
+constexpr int OppositeHoui(int houi) {
+    return houi + 4 > 8 ? houi - 4 : houi + 4;
+}
 
 // Walls drawn as horizontal bars on the plan (north, north-east, south,
 // south-west); the others are drawn as vertical bars.

@@ -19,12 +19,12 @@ public:
     using Netu_Array = std::vector<float>;
     using Atusa_Array = std::vector<std::int16_t>;
 
-    std::int32_t Tate = 0;       // height in mm; roof and floor: plan depth
-    std::int32_t Yoko = 0;       // width in mm; roof and floor: plan width
-    std::int16_t Houi = 0;       // orientation code 0..9
-    bool kuuki = false;          // the construction has an air layer
-    float Netukanryuu = 0.0f;    // heat transmission coefficient K, kcal/(m2 h C)
-    std::int16_t Zokusei = 0;    // attribute code
+    std::int32_t Tate = 0;     // height in mm; roof and floor: plan depth
+    std::int32_t Yoko = 0;     // width in mm; roof and floor: plan width
+    std::int16_t Houi = 0;     // orientation code 0..9
+    bool kuuki = false;        // the construction has an air layer
+    float Netukanryuu = 0.0f;  // heat transmission coefficient K, kcal/(m2 h C)
+    std::int16_t Zokusei = 0;  // attribute code
 
     Kabe_Data();
     // A record filled as SetData(Zai, ...) fills one, without making the

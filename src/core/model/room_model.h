@@ -43,28 +43,28 @@ struct RoomModel {
     std::int16_t Soutou_Basyo = 0;     // equivalent place 0..7 for direct input
 
     // Lighting.
-    std::int16_t Syoudo = 1;                // 0-based illuminance record
-    std::int16_t Syoudo_Syurui = 1;         // illuminance tab 1..7
-    std::uint8_t Syoumei_housiki = 0;       // lighting method 0..4
-    bool Syoumei_Syurui = true;             // fluorescent (else incandescent)
-    std::uint8_t Keikoutou_Syurui = 0;      // fluorescent fixture 0..3
-    std::uint8_t Hakunetutou_Syurui = 3;    // incandescent lamp 0..4
-    std::int16_t Keikoutou_Kazu = 0;        // number of fluorescent fixtures
-    std::int16_t Hakunetutou_Kazu = 0;      // number of incandescent lamps
-    bool Syoumei_Konzai = false;            // both lamp kinds mixed
-    bool Syuturyoku_Nyuuryoku = false;      // lighting entered as total output
-    std::int32_t Syoumei_Syuturyoku = 1000; // total output, W
-    std::uint8_t Keikoutou_wariai = 0;      // fluorescent share 0..4 when mixed
-    bool Syoudo_Jidou_Tekigou = true;       // illuminance from the occupant place
+    std::int16_t Syoudo = 1;                 // 0-based illuminance record
+    std::int16_t Syoudo_Syurui = 1;          // illuminance tab 1..7
+    std::uint8_t Syoumei_housiki = 0;        // lighting method 0..4
+    bool Syoumei_Syurui = true;              // fluorescent (else incandescent)
+    std::uint8_t Keikoutou_Syurui = 0;       // fluorescent fixture 0..3
+    std::uint8_t Hakunetutou_Syurui = 3;     // incandescent lamp 0..4
+    std::int16_t Keikoutou_Kazu = 0;         // number of fluorescent fixtures
+    std::int16_t Hakunetutou_Kazu = 0;       // number of incandescent lamps
+    bool Syoumei_Konzai = false;             // both lamp kinds mixed
+    bool Syuturyoku_Nyuuryoku = false;       // lighting entered as total output
+    std::int32_t Syoumei_Syuturyoku = 1000;  // total output, W
+    std::uint8_t Keikoutou_wariai = 0;       // fluorescent share 0..4 when mixed
+    bool Syoudo_Jidou_Tekigou = true;        // illuminance from the occupant place
 
     // Ventilation.
-    bool Kanki_Jidou_Tekigou = true;    // rate from the occupant place
-    bool Kanki_Housiki = false;         // ordinary ventilation (else air-conditioning)
-    std::uint8_t Kanki_Entarupi = 4;    // enthalpy exchange efficiency index 0..8
-    std::int16_t Kanki_Basyo = 2;       // ventilation place 0..6, -1 for none
-    bool Kanki_Saisyouti = true;        // minimum rates (else recommended)
-    float Kanki_Fuuryou = 0.0f;         // air volume typed directly, m3/h
-    bool Kanki_Nyuuryoku = false;       // the air volume is typed directly
+    bool Kanki_Jidou_Tekigou = true;  // rate from the occupant place
+    bool Kanki_Housiki = false;       // ordinary ventilation (else air-conditioning)
+    std::uint8_t Kanki_Entarupi = 4;  // enthalpy exchange efficiency index 0..8
+    std::int16_t Kanki_Basyo = 2;     // ventilation place 0..6, -1 for none
+    bool Kanki_Saisyouti = true;      // minimum rates (else recommended)
+    float Kanki_Fuuryou = 0.0f;       // air volume typed directly, m3/h
+    bool Kanki_Nyuuryoku = false;     // the air volume is typed directly
 
     // Editor state.
     std::int16_t Kabe_Bangou = 0;  // 1-based wall of the last right-click

@@ -1,24 +1,15 @@
 #include "project/project_errors.h"
 
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
 
+#include "model/room_fields.h"
+
 namespace karumoa::project {
 namespace {
 
-// Names of the conditions line's settings, as the condition dialogs call
-// them, in file order.
-constexpr std::array<std::string_view, kConditionFieldCount> kConditionNames{
-    "外気条件の地域", "人体の建物種類", "人体の場所",         "面積あたりの人数",
-    "実人数",         "人数の入力方法", "相当場所",           "照度",
-    "照度の建物種類", "照明方式",       "照明の種類",         "蛍光灯の器具",
-    "白熱灯の種類",   "蛍光灯の数",     "白熱灯の数",         "両種の混在",
-    "全出力での入力", "照明の全出力",   "蛍光灯の割合",       "照度の自動適合",
-    "換気の自動適合", "換気方式",       "エンタルピ交換効率", "換気の場所",
-    "最小値・推奨値", "換気量",         "風量入力",
-};
+static_assert(model::kFileSettings.size() == kConditionFieldCount);
 
 bool IsRoofOrFloor(Section s) {
     return s == Section::kRoof || s == Section::kFloor;
@@ -110,8 +101,9 @@ std::string Then(const std::string& name, std::string_view rest) {
 std::string FieldName(const FieldRef& f) {
     switch (f.section) {
         case Section::kConditions: {
-            const auto i = static_cast<std::size_t>(f.field);
-            return "条件の" + Quoted(i < kConditionNames.size() ? kConditionNames[i] : "");
+            const auto i = static_cast<std::size_t>(f.index - 1);
+            return "条件の" +
+                   Quoted(i < model::kFileSettings.size() ? model::kFileSettings[i].name : "");
         }
         case Section::kReserved:
             return "予備の文字列 (" + std::to_string(f.index) + " 番目)";

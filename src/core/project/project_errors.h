@@ -27,36 +27,9 @@ enum class Section : std::uint8_t {
     kEnd,  // after the last block
 };
 
-// One field of the file. The first 27 are the settings of the conditions
-// line, in file order.
+// One field of the file.
 enum class Field : std::uint8_t {
-    kBasyo,
-    kTatemono_Syurui,
-    kSitunai_Syurui,
-    kSoutou_Ninzuu,
-    kJitu_Ninzuu,
-    kNinzuu_Flag,
-    kSoutou_Basyo,
-    kSyoudo,
-    kSyoudo_Syurui,
-    kSyoumei_housiki,
-    kSyoumei_Syurui,
-    kKeikoutou_Syurui,
-    kHakunetutou_Syurui,
-    kKeikoutou_Kazu,
-    kHakunetutou_Kazu,
-    kSyoumei_Konzai,
-    kSyuturyoku_Nyuuryoku,
-    kSyoumei_Syuturyoku,
-    kKeikoutou_wariai,
-    kSyoudo_Jidou_Tekigou,
-    kKanki_Jidou_Tekigou,
-    kKanki_Housiki,
-    kKanki_Entarupi,
-    kKanki_Basyo,
-    kKanki_Saisyouti,
-    kKanki_Fuuryou,
-    kKanki_Nyuuryoku,
+    kSetting,   // setting `index` of the conditions line (1-based, model::kFileSettings)
     kReserved,  // one of the six reserved strings (index 1..6)
     kCount,     // number of walls, roofs, floors or skylight sets
     // Construction block (wall, roof, floor).
@@ -84,12 +57,13 @@ enum class Field : std::uint8_t {
 constexpr int kConditionFieldCount = 27;
 
 // A field of a particular record: wall 2's thickness of layer 3 is
-// {kWall, kAtusa, 2, 3}.
+// {kWall, kAtusa, 2, 3}; the lighting output, field 18 of the conditions
+// line, is {kConditions, kSetting, 0, 18}.
 struct FieldRef {
     Section section = Section::kNone;
     Field field = Field::kNone;
     int element = 0;  // 1-based wall number (walls and their windows)
-    int index = 0;    // 1-based layer, window type or reserved string
+    int index = 0;    // 1-based setting, layer, window type or reserved string
 
     bool operator==(const FieldRef&) const = default;
 };

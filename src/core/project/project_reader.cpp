@@ -5,10 +5,13 @@
 #include <optional>
 #include <type_traits>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "model/codes.h"
+#include "model/room_fields.h"
 #include "model/room_model.h"
+#include "model/room_rules.h"
 #include "project/project_format.h"
 #include "text/number_text.h"
 #include "text/shift_jis.h"
@@ -19,39 +22,25 @@ namespace {
 using model::Kabe_Data;
 using model::Mado_Data;
 using model::RoomModel;
+using model::ValueRange;
 using Kind = ReadError::Kind;
 
-constexpr double kNoLimit = std::numeric_limits<double>::infinity();
-
-// The values a field accepts. `lo_open` excludes the lower bound (K and
-// the conductivities must be positive); an infinite bound leaves only the
-// limit of the field's type.
-struct Range {
-    double lo = -kNoLimit;
-    double hi = kNoLimit;
-    bool lo_open = false;
-    std::string_view unit = {};
-};
-
-constexpr Range Between(double lo, double hi, std::string_view unit = {}) {
-    return {lo, hi, false, unit};
+constexpr ValueRange AtLeast(double lo) {
+    return {lo, model::kUnbounded};
 }
-constexpr Range AtLeast(double lo) {
-    return {lo, kNoLimit, false, {}};
-}
-constexpr Range Positive() {
-    return {0.0, kNoLimit, true, {}};
+constexpr ValueRange Exactly(double v) {
+    return {v, v};
 }
 
-std::string RangeText(const Range& r) {
-    const std::string lo = text::PlainNumber(r.lo);
-    const std::string hi = text::PlainNumber(r.hi);
+std::string RangeText(const ValueRange& r) {
+    const std::string lo = text::PlainNumber(r.min);
+    const std::string hi = text::PlainNumber(r.max);
     std::string s;
-    if (r.lo_open) {
+    if (r.min_open) {
         s = lo + " より大きい値";
-    } else if (std::isinf(r.hi)) {
+    } else if (std::isinf(r.max)) {
         s = lo + " 以上";
-    } else if (r.lo == r.hi) {
+    } else if (r.min == r.max) {
         s = lo + " のみ";
     } else {
         s = lo + "〜" + hi;
@@ -61,13 +50,6 @@ std::string RangeText(const Range& r) {
         s += r.unit;
     }
     return s;
-}
-
-bool InRange(double v, const Range& r) {
-    if (r.lo_open ? !(v > r.lo) : !(v >= r.lo)) {
-        return false;
-    }
-    return v <= r.hi;
 }
 
 // At most about 30 characters of a field's text for a message, cut at a
@@ -122,18 +104,6 @@ std::string Mm(std::int32_t v) {
     return std::to_string(v) + " mm";
 }
 
-// The room as far as it has been read; copied into the caller's room only
-// when the whole file has read cleanly.
-struct Parsed {
-    RoomModel conditions;  // only the 27 settings are used
-    // Moved into the room whole, rather than record by record.
-    model::ElementList<Kabe_Data> walls;
-    model::ElementList<Mado_Data> windows;
-    std::shared_ptr<Kabe_Data> roof;
-    std::shared_ptr<Kabe_Data> floor;
-    std::shared_ptr<Mado_Data> skylight;
-};
-
 // Reads the fields of the file in order. Fields are separated by commas
 // and line ends alike; blank lines, blanks around a field and a line break
 // after a comma are accepted, an empty field between two commas is not.
@@ -150,8 +120,12 @@ class Reader {
 public:
     Reader(std::string_view bytes, ReadError* error) : text_(bytes), error_(error) {}
 
-    bool Read(Parsed& room) {
-        return Conditions(room.conditions) && Reserved() && Walls(room) && WallWindows(room) &&
+    // Reads the file into `room`, a new room: the settings and the lists
+    // as far as they have been read. Each record is checked against the
+    // room's rules as the records before it stand, as the dialogs check it
+    // against the room they add it to.
+    bool Read(RoomModel& room) {
+        return Conditions(room) && Reserved() && Walls(room) && WallWindows(room) &&
                RoofAndFloor(room) && Skylight(room) && End();
     }
 
@@ -290,7 +264,7 @@ private:
     // Whole numbers given with a fraction are rounded halves to even, as
     // every integer field of the program is.
     template <class T>
-    bool Integer(const FieldRef& field, const Range& range, T& out) {
+    bool Integer(const FieldRef& field, const ValueRange& range, T& out) {
         Token t;
         if (!Next(field, t)) {
             return false;
@@ -317,35 +291,35 @@ private:
             }
         }
         // An open bound leaves the limit of the field's type.
-        Range limits = range;
-        if (std::isinf(limits.lo)) {
-            limits.lo = static_cast<double>(std::numeric_limits<T>::min());
+        ValueRange limits = range;
+        if (std::isinf(limits.min)) {
+            limits.min = static_cast<double>(std::numeric_limits<T>::min());
         }
-        if (std::isinf(limits.hi)) {
-            limits.hi = static_cast<double>(std::numeric_limits<T>::max());
+        if (std::isinf(limits.max)) {
+            limits.max = static_cast<double>(std::numeric_limits<T>::max());
         }
-        if (!r || !InRange(static_cast<double>(*r), limits)) {
+        if (!r || !limits.Contains(static_cast<double>(*r))) {
             return OutOfRange(field, t, limits);
         }
         out = *r;
         return true;
     }
 
-    bool Single(const FieldRef& field, const Range& range, float& out) {
+    bool Single(const FieldRef& field, const ValueRange& range, float& out) {
         Token t;
         double v = 0.0;
         if (!Next(field, t) || !Number(field, t, v)) {
             return false;
         }
         const std::optional<float> f = text::ToSingle(v);
-        if (!f || !InRange(static_cast<double>(*f), range)) {
+        if (!f || !range.Contains(static_cast<double>(*f))) {
             return OutOfRange(field, t, range);
         }
         out = *f;
         return true;
     }
 
-    bool OutOfRange(const FieldRef& field, const Token& t, const Range& range) {
+    bool OutOfRange(const FieldRef& field, const Token& t, const ValueRange& range) {
         return Fail(Kind::kOutOfRange, field, line_of_field_, t.text, RangeText(range));
     }
 
@@ -407,37 +381,27 @@ private:
         return true;
     }
 
-    static FieldRef Cond(Field f) { return {Section::kConditions, f, 0, 0}; }
+    // A setting of the conditions line, read as its type.
+    bool Value(const FieldRef& f, const ValueRange&, bool& out) { return Bool(f, out); }
+    bool Value(const FieldRef& f, const ValueRange& range, float& out) {
+        return Single(f, range, out);
+    }
+    template <class T>
+    bool Value(const FieldRef& f, const ValueRange& range, T& out) {
+        return Integer(f, range, out);
+    }
 
     bool Conditions(RoomModel& r) {
-        return Integer(Cond(Field::kBasyo), Between(0, 13), r.Basyo) &&
-               Integer(Cond(Field::kTatemono_Syurui), Between(1, 9), r.Tatemono_Syurui) &&
-               Integer(Cond(Field::kSitunai_Syurui), Between(1, 2), r.Situnai_Syurui) &&
-               Single(Cond(Field::kSoutou_Ninzuu), Between(0, 2, "人/㎡"), r.Soutou_Ninzuu) &&
-               Integer(Cond(Field::kJitu_Ninzuu), Between(0, 9999, "人"), r.Jitu_Ninzuu) &&
-               Bool(Cond(Field::kNinzuu_Flag), r.Ninzuu_Flag) &&
-               Integer(Cond(Field::kSoutou_Basyo), Between(0, 7), r.Soutou_Basyo) &&
-               Integer(Cond(Field::kSyoudo), AtLeast(0), r.Syoudo) &&
-               Integer(Cond(Field::kSyoudo_Syurui), Between(1, 7), r.Syoudo_Syurui) &&
-               Integer(Cond(Field::kSyoumei_housiki), Between(0, 4), r.Syoumei_housiki) &&
-               Bool(Cond(Field::kSyoumei_Syurui), r.Syoumei_Syurui) &&
-               Integer(Cond(Field::kKeikoutou_Syurui), Between(0, 3), r.Keikoutou_Syurui) &&
-               Integer(Cond(Field::kHakunetutou_Syurui), Between(0, 4), r.Hakunetutou_Syurui) &&
-               Integer(Cond(Field::kKeikoutou_Kazu), Between(0, 999), r.Keikoutou_Kazu) &&
-               Integer(Cond(Field::kHakunetutou_Kazu), Between(0, 999), r.Hakunetutou_Kazu) &&
-               Bool(Cond(Field::kSyoumei_Konzai), r.Syoumei_Konzai) &&
-               Bool(Cond(Field::kSyuturyoku_Nyuuryoku), r.Syuturyoku_Nyuuryoku) &&
-               Integer(Cond(Field::kSyoumei_Syuturyoku), Between(0, 99999, "W"),
-                       r.Syoumei_Syuturyoku) &&
-               Integer(Cond(Field::kKeikoutou_wariai), Between(0, 4), r.Keikoutou_wariai) &&
-               Bool(Cond(Field::kSyoudo_Jidou_Tekigou), r.Syoudo_Jidou_Tekigou) &&
-               Bool(Cond(Field::kKanki_Jidou_Tekigou), r.Kanki_Jidou_Tekigou) &&
-               Bool(Cond(Field::kKanki_Housiki), r.Kanki_Housiki) &&
-               Integer(Cond(Field::kKanki_Entarupi), Between(0, 8), r.Kanki_Entarupi) &&
-               Integer(Cond(Field::kKanki_Basyo), Between(-1, 6), r.Kanki_Basyo) &&
-               Bool(Cond(Field::kKanki_Saisyouti), r.Kanki_Saisyouti) &&
-               Single(Cond(Field::kKanki_Fuuryou), Between(0, 99999, "㎥/h"), r.Kanki_Fuuryou) &&
-               Bool(Cond(Field::kKanki_Nyuuryoku), r.Kanki_Nyuuryoku);
+        int index = 0;
+        for (const model::RoomSetting& setting : model::kFileSettings) {
+            const FieldRef f{Section::kConditions, Field::kSetting, 0, ++index};
+            const bool ok = std::visit(
+                [&](auto member) { return Value(f, setting.range, r.*member); }, setting.field);
+            if (!ok) {
+                return false;
+            }
+        }
+        return true;
     }
 
     // Six strings the program writes empty and never uses; anything goes.
@@ -451,8 +415,9 @@ private:
         return true;
     }
 
-    bool Walls(Parsed& room) {
-        if (!Integer({Section::kWallCount, Field::kCount, 0, 0}, Between(0, 4), wall_count_)) {
+    bool Walls(RoomModel& room) {
+        const FieldRef count{Section::kWallCount, Field::kCount, 0, 0};
+        if (!Integer(count, {0, model::kMaxWalls}, wall_count_)) {
             return false;
         }
         for (int p = 1; p <= wall_count_; ++p) {
@@ -460,57 +425,55 @@ private:
             if (!Construction(Section::kWall, p, room, wall)) {
                 return false;
             }
-            room.walls.Add(std::move(wall));
+            room.Kabe.Add(std::move(wall));
         }
         return true;
     }
 
-    // Checks of a wall's orientation against the walls before it: one wall
-    // per orientation, and all walls cardinal or all diagonal.
-    bool CheckWallHoui(const FieldRef& f, std::int16_t houi, const Parsed& room) {
-        for (int q = 1; q <= room.walls.Count(); ++q) {
-            if (room.walls.Item(q)->Houi == houi) {
+    // A wall's orientation against the walls before it.
+    bool CheckWallHoui(const FieldRef& f, std::int16_t houi, const RoomModel& room) {
+        switch (model::CheckWallHoui(room, houi)) {
+            case model::HouiVerdict::kOk:
+                return true;
+            case model::HouiVerdict::kTaken:
                 return Invalid(f, "壁" + std::to_string(f.element) + " の方位" + HouiText(houi) +
-                                      "は壁" + std::to_string(q) +
+                                      "は壁" + std::to_string(model::WallWithHoui(room, houi)) +
                                       " と同じです（一つの方位に壁は一つだけです）。");
-            }
+            case model::HouiVerdict::kRefused:
+                break;
         }
-        if (!room.walls.empty() && (room.walls.Item(1)->Houi - houi) % 2 != 0) {
-            return Invalid(f, "壁" + std::to_string(f.element) + " の方位" + HouiText(houi) +
-                                  "は壁1 の方位" + HouiText(room.walls.Item(1)->Houi) +
-                                  "と組み合わせられません（壁は東西南北か斜めの4方位のどちらかに"
-                                  "そろえます）。");
-        }
-        return true;
+        return Invalid(f, "壁" + std::to_string(f.element) + " の方位" + HouiText(houi) +
+                              "は壁1 の方位" + HouiText(room.Kabe.Item(1)->Houi) +
+                              "と組み合わせられません（壁は東西南北か斜めの4方位のどちらかに"
+                              "そろえます）。");
     }
 
+    // Every wall has the first wall's height, and the width of the wall
+    // it faces.
     bool CheckWallSize(const FieldRef& f, std::int16_t houi, std::int32_t value,
-                       const Parsed& room) {
+                       const RoomModel& room) {
         if (f.field == Field::kTate) {
-            if (!room.walls.empty() && room.walls.Item(1)->Tate != value) {
+            if (!room.Kabe.empty() && room.Kabe.Item(1)->Tate != value) {
                 return Invalid(f, "壁" + std::to_string(f.element) + " の高さ " + Mm(value) +
-                                      " が壁1 の高さ " + Mm(room.walls.Item(1)->Tate) +
+                                      " が壁1 の高さ " + Mm(room.Kabe.Item(1)->Tate) +
                                       " と違います（壁の高さはすべて同じです）。");
             }
             return true;
         }
-        const int opposite = model::OppositeHoui(houi);
-        for (int q = 1; q <= room.walls.Count(); ++q) {
-            const Kabe_Data& other = *room.walls.Item(q);
-            if (other.Houi == opposite && other.Yoko != value) {
-                return Invalid(f, WallText(static_cast<std::size_t>(f.element), houi) + "の幅 " +
-                                      Mm(value) + " が向かいの" +
-                                      WallText(static_cast<std::size_t>(q), opposite) + "の幅 " +
-                                      Mm(other.Yoko) +
-                                      " と違います（向かい合う壁の幅は同じです）。");
-            }
+        const model::Kabe_Data* other = model::OppositeWall(room, houi);
+        if (other != nullptr && other->Yoko != value) {
+            const int q = model::WallWithHoui(room, other->Houi);
+            return Invalid(f, WallText(static_cast<std::size_t>(f.element), houi) + "の幅 " +
+                                  Mm(value) + " が向かいの" +
+                                  WallText(static_cast<std::size_t>(q), other->Houi) + "の幅 " +
+                                  Mm(other->Yoko) + " と違います（向かい合う壁の幅は同じです）。");
         }
         return true;
     }
 
     // One wall, roof or floor: header line, layer count, thicknesses,
     // conductivities, material names.
-    bool Construction(Section section, int element, const Parsed& room,
+    bool Construction(Section section, int element, const RoomModel& room,
                       std::shared_ptr<Kabe_Data>& out) {
         const bool isWall = section == Section::kWall;
         auto f = [&](Field field, int index = 0) {
@@ -518,21 +481,20 @@ private:
         };
 
         std::int16_t houi = 0;
-        const Range houiRange = isWall                      ? Between(1, 8)
-                                : section == Section::kRoof ? Between(0, 0)
-                                                            : Between(9, 9);
+        const ValueRange houiRange = isWall ? ValueRange{model::kHouiKita, model::kHouiHokusei}
+                                     : section == Section::kRoof ? Exactly(model::kHouiYane)
+                                                                 : Exactly(model::kHouiYuka);
         if (!Integer(f(Field::kHoui), houiRange, houi) ||
             (isWall && !CheckWallHoui(f(Field::kHoui), houi, room))) {
             return false;
         }
         bool kuuki = false;
         float k = 0.0f;
-        if (!Bool(f(Field::kKuuki), kuuki) || !Single(f(Field::kNetukanryuu), Positive(), k)) {
+        if (!Bool(f(Field::kKuuki), kuuki) ||
+            !Single(f(Field::kNetukanryuu), model::kPositive, k)) {
             return false;
         }
-        // Walls are entered between 1000 and 100000 mm; the roof and floor
-        // take their plan size from the walls.
-        const Range size = isWall ? Between(1000, 100000, "mm") : Between(1, 100000, "mm");
+        const ValueRange& size = isWall ? model::kKabeSunpou : model::kYaneSunpou;
         std::int32_t tate = 0;
         std::int32_t yoko = 0;
         if (!Integer(f(Field::kTate), size, tate) ||
@@ -545,7 +507,7 @@ private:
         const int zokuseiMax =
             (section == Section::kFloor ? model::kFloorZokuseiCount : model::kWallZokuseiCount) - 1;
         std::int16_t n = 0;
-        if (!Integer(f(Field::kZokusei), Between(0, zokuseiMax), zokusei) ||
+        if (!Integer(f(Field::kZokusei), {0, static_cast<double>(zokuseiMax)}, zokusei) ||
             !Integer(f(Field::kLayerCount), AtLeast(1), n)) {
             return false;
         }
@@ -555,12 +517,12 @@ private:
         Kabe_Data::Netu_Array netu(slots, 0.0f);
         Kabe_Data::Zai_Array zai(slots);
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            if (!Integer(f(Field::kAtusa, static_cast<int>(i)), Between(3, 300, "mm"), atusa[i])) {
+            if (!Integer(f(Field::kAtusa, static_cast<int>(i)), model::kSouAtusa, atusa[i])) {
                 return false;
             }
         }
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            if (!Single(f(Field::kNetu, static_cast<int>(i)), Positive(), netu[i])) {
+            if (!Single(f(Field::kNetu, static_cast<int>(i)), model::kPositive, netu[i])) {
                 return false;
             }
         }
@@ -574,21 +536,22 @@ private:
         return true;
     }
 
-    bool WallWindows(Parsed& room) {
+    bool WallWindows(RoomModel& room) {
         for (int p = 1; p <= wall_count_; ++p) {
             std::shared_ptr<Mado_Data> windows;
-            const Kabe_Data& wall = *room.walls.Item(p);
+            const Kabe_Data& wall = *room.Kabe.Item(p);
             if (!Windows(Section::kWallWindows, p, wall, windows)) {
                 return false;
             }
-            room.windows.Add(std::move(windows));
+            room.Mado.Add(std::move(windows));
         }
         return true;
     }
 
     // One window set: header line, number of window types, counts,
     // heights, widths. Each window must fit the element it belongs to
-    // (the wall, or the roof for the skylight), and so must their area.
+    // (the wall, or the roof for the skylight), and so must their glass;
+    // the area recorded with the set must be the one of its windows.
     bool Windows(Section section, int element, const Kabe_Data& host,
                  std::shared_ptr<Mado_Data>& out) {
         const bool skylight = section == Section::kSkylight;
@@ -606,7 +569,10 @@ private:
         bool braindo = false;
         std::int16_t houi = 0;
         if (!Bool(f(Field::kBraindo), braindo) ||
-            !Integer(f(Field::kMadoHoui), skylight ? Between(0, 0) : Between(1, 8), houi)) {
+            !Integer(f(Field::kMadoHoui),
+                     skylight ? Exactly(model::kHouiYane)
+                              : ValueRange{model::kHouiKita, model::kHouiHokusei},
+                     houi)) {
             return false;
         }
         if (!skylight && houi != host.Houi) {
@@ -618,26 +584,11 @@ private:
         if (!Single(f(Field::kMenseki), AtLeast(0), menseki)) {
             return false;
         }
-        const double area = host.Yoko / 1000.0 * (host.Tate / 1000.0);
-        // The window dialog refuses a set larger than its element; allow
-        // for the rounding of a single-precision sum.
-        if (static_cast<double>(menseki) > area * (1.0 + 1e-4) + 1e-6) {
-            return Invalid(f(Field::kMenseki), owner() + "の面積 " + text::PlainNumber(menseki) +
-                                                   " ㎡ が" + hostName() + " の面積 " +
-                                                   text::PlainNumber(area) +
-                                                   " ㎡ を超えています。");
-        }
         const int mensekiLine = line_of_field_;
 
         std::int16_t w = 0;
         if (!Integer(f(Field::kEntryCount), AtLeast(skylight ? 1 : 0), w)) {
             return false;
-        }
-        if (w == 0 && menseki != 0.0f) {
-            line_of_field_ = mensekiLine;
-            return Invalid(f(Field::kMenseki), owner() + "がないのに窓の面積が " +
-                                                   text::PlainNumber(menseki) +
-                                                   " ㎡ になっています。");
         }
 
         const auto slots = static_cast<std::size_t>(w) + 2;
@@ -645,7 +596,7 @@ private:
         Mado_Data::Array tate(slots, 0);
         Mado_Data::Array yoko(slots, 0);
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            if (!Integer(f(Field::kKazu, static_cast<int>(i)), Between(1, 999, "個"), kazu[i])) {
+            if (!Integer(f(Field::kKazu, static_cast<int>(i)), model::kMadoKazu, kazu[i])) {
                 return false;
             }
         }
@@ -653,7 +604,7 @@ private:
         const std::string_view yokoName = skylight ? "横" : "幅";
         for (std::size_t i = 1; i + 1 < slots; ++i) {
             const FieldRef fi = f(Field::kMadoTate, static_cast<int>(i));
-            if (!Integer(fi, Between(300, 5000, "mm"), tate[i])) {
+            if (!Integer(fi, model::kMadoTate, tate[i])) {
                 return false;
             }
             if (tate[i] > host.Tate) {
@@ -665,7 +616,7 @@ private:
         }
         for (std::size_t i = 1; i + 1 < slots; ++i) {
             const FieldRef fi = f(Field::kMadoYoko, static_cast<int>(i));
-            if (!Integer(fi, Between(500, 10000, "mm"), yoko[i])) {
+            if (!Integer(fi, model::kMadoYoko, yoko[i])) {
                 return false;
             }
             if (yoko[i] > host.Yoko) {
@@ -674,24 +625,44 @@ private:
                                        Mm(host.Yoko) + " を超えています。");
             }
         }
+        // The set's area and line stand for the whole set.
+        line_of_field_ = mensekiLine;
+        const std::int64_t glass = model::GlassMm2(tate, yoko, kazu);
+        if (!model::GlassFits(glass, host.Tate, host.Yoko)) {
+            return Invalid(f(Field::kMenseki),
+                           owner() + "の面積 " +
+                               text::PlainNumber(static_cast<double>(glass) / 1e6) + " ㎡ が" +
+                               hostName() + " の面積 " +
+                               text::PlainNumber(host.Yoko / 1000.0 * (host.Tate / 1000.0)) +
+                               " ㎡ を超えています。");
+        }
+        const float computed = model::MadoMenseki(tate, yoko, kazu);
+        if (!model::MensekiMatches(menseki, computed)) {
+            return Invalid(f(Field::kMenseki),
+                           w == 0 ? owner() + "がないのに窓の面積が " + text::PlainNumber(menseki) +
+                                        " ㎡ になっています。"
+                                  : owner() + "の面積 " + text::PlainNumber(menseki) +
+                                        " ㎡ が窓の大きさと数から求めた " +
+                                        text::PlainNumber(computed) + " ㎡ と違います。");
+        }
         out = std::make_shared<Mado_Data>(std::move(tate), std::move(yoko), std::move(kazu),
                                           braindo, menseki, houi);
         return true;
     }
 
-    bool RoofAndFloor(Parsed& room) {
+    bool RoofAndFloor(RoomModel& room) {
         for (const Section section : {Section::kRoof, Section::kFloor}) {
             const bool roof = section == Section::kRoof;
             const FieldRef count{roof ? Section::kRoofCount : Section::kFloorCount, Field::kCount,
                                  0, 0};
             std::int16_t c = 0;
-            if (!Integer(count, Between(0, 1), c)) {
+            if (!Integer(count, {0, 1}, c)) {
                 return false;
             }
             if (c == 0) {
                 continue;
             }
-            if (wall_count_ != 4) {
+            if (!(roof ? model::CanAddRoof(room) : model::CanAddFloor(room))) {
                 return Invalid(count, std::string(roof ? "屋根" : "床") +
                                           "は壁が4面あるときだけ登録できますが、壁は " +
                                           std::to_string(wall_count_) + " 面です。");
@@ -700,28 +671,28 @@ private:
             if (!Construction(section, 0, room, record)) {
                 return false;
             }
-            (roof ? room.roof : room.floor) = std::move(record);
+            (roof ? room.Yane : room.Yuka).Add(std::move(record));
         }
         return true;
     }
 
-    bool Skylight(Parsed& room) {
+    bool Skylight(RoomModel& room) {
         const FieldRef count{Section::kSkylightCount, Field::kCount, 0, 0};
         std::int16_t c = 0;
-        if (!Integer(count, Between(0, 1), c)) {
+        if (!Integer(count, {0, 1}, c)) {
             return false;
         }
         if (c == 0) {
             return true;
         }
-        if (!room.roof) {
+        if (!model::CanAddSkylight(room)) {
             return Invalid(count, "天窓は屋根があるときだけ登録できますが、屋根がありません。");
         }
         std::shared_ptr<Mado_Data> record;
-        if (!Windows(Section::kSkylight, 0, *room.roof, record)) {
+        if (!Windows(Section::kSkylight, 0, *room.Yane.Item(1), record)) {
             return false;
         }
-        room.skylight = std::move(record);
+        room.Yane_Mado.Add(std::move(record));
         return true;
     }
 
@@ -749,36 +720,6 @@ private:
     std::int16_t wall_count_ = 0;
 };
 
-void CopyConditions(const RoomModel& from, RoomModel& to) {
-    to.Basyo = from.Basyo;
-    to.Tatemono_Syurui = from.Tatemono_Syurui;
-    to.Situnai_Syurui = from.Situnai_Syurui;
-    to.Soutou_Ninzuu = from.Soutou_Ninzuu;
-    to.Jitu_Ninzuu = from.Jitu_Ninzuu;
-    to.Ninzuu_Flag = from.Ninzuu_Flag;
-    to.Soutou_Basyo = from.Soutou_Basyo;
-    to.Syoudo = from.Syoudo;
-    to.Syoudo_Syurui = from.Syoudo_Syurui;
-    to.Syoumei_housiki = from.Syoumei_housiki;
-    to.Syoumei_Syurui = from.Syoumei_Syurui;
-    to.Keikoutou_Syurui = from.Keikoutou_Syurui;
-    to.Hakunetutou_Syurui = from.Hakunetutou_Syurui;
-    to.Keikoutou_Kazu = from.Keikoutou_Kazu;
-    to.Hakunetutou_Kazu = from.Hakunetutou_Kazu;
-    to.Syoumei_Konzai = from.Syoumei_Konzai;
-    to.Syuturyoku_Nyuuryoku = from.Syuturyoku_Nyuuryoku;
-    to.Syoumei_Syuturyoku = from.Syoumei_Syuturyoku;
-    to.Keikoutou_wariai = from.Keikoutou_wariai;
-    to.Syoudo_Jidou_Tekigou = from.Syoudo_Jidou_Tekigou;
-    to.Kanki_Jidou_Tekigou = from.Kanki_Jidou_Tekigou;
-    to.Kanki_Housiki = from.Kanki_Housiki;
-    to.Kanki_Entarupi = from.Kanki_Entarupi;
-    to.Kanki_Basyo = from.Kanki_Basyo;
-    to.Kanki_Saisyouti = from.Kanki_Saisyouti;
-    to.Kanki_Fuuryou = from.Kanki_Fuuryou;
-    to.Kanki_Nyuuryoku = from.Kanki_Nyuuryoku;
-}
-
 }  // namespace
 
 bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
@@ -793,7 +734,9 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
     if (error) {
         *error = ReadError{};
     }
-    Parsed parsed;
+    // The room as far as it has been read; taken into the caller's room
+    // only when the whole file has read cleanly.
+    RoomModel parsed;
     Reader reader(bytes, error);
     if (!reader.Read(parsed)) {
         if (!error) {
@@ -814,21 +757,14 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
         return false;
     }
 
-    CopyConditions(parsed.conditions, room);
-    room.Kabe = std::move(parsed.walls);
-    room.Mado = std::move(parsed.windows);
-    room.Yane.Clear();
-    room.Yuka.Clear();
-    room.Yane_Mado.Clear();
-    if (parsed.roof) {
-        room.Yane.Add(std::move(parsed.roof));
+    for (const model::RoomSetting& setting : model::kFileSettings) {
+        std::visit([&](auto member) { room.*member = parsed.*member; }, setting.field);
     }
-    if (parsed.floor) {
-        room.Yuka.Add(std::move(parsed.floor));
-    }
-    if (parsed.skylight) {
-        room.Yane_Mado.Add(std::move(parsed.skylight));
-    }
+    room.Kabe = std::move(parsed.Kabe);
+    room.Mado = std::move(parsed.Mado);
+    room.Yane = std::move(parsed.Yane);
+    room.Yuka = std::move(parsed.Yuka);
+    room.Yane_Mado = std::move(parsed.Yane_Mado);
     return true;
 }
 

@@ -1,6 +1,9 @@
 #include <charconv>
 #include <cstdint>
+#include <type_traits>
+#include <variant>
 
+#include "model/room_fields.h"
 #include "model/room_model.h"
 #include "project/project_format.h"
 #include "text/number_text.h"
@@ -25,6 +28,17 @@ public:
     }
     void Single(float v) { out_ += text::FileNumber(v); }
     void Bool(bool v) { out_ += v ? "#TRUE#" : "#FALSE#"; }
+    // A setting, as its type is written.
+    template <class T>
+    void Value(T v) {
+        if constexpr (std::is_same_v<T, bool>) {
+            Bool(v);
+        } else if constexpr (std::is_same_v<T, float>) {
+            Single(v);
+        } else {
+            Int(v);
+        }
+    }
     void Comma() { out_ += ','; }
     void LineEnd() { out_ += kLineEnd; }
 
@@ -60,59 +74,14 @@ private:
 };
 
 void WriteConditions(Writer& w, const model::RoomModel& r) {
-    w.Int(r.Basyo);
-    w.Comma();
-    w.Int(r.Tatemono_Syurui);
-    w.Comma();
-    w.Int(r.Situnai_Syurui);
-    w.Comma();
-    w.Single(r.Soutou_Ninzuu);
-    w.Comma();
-    w.Int(r.Jitu_Ninzuu);
-    w.Comma();
-    w.Bool(r.Ninzuu_Flag);
-    w.Comma();
-    w.Int(r.Soutou_Basyo);
-    w.Comma();
-    w.Int(r.Syoudo);
-    w.Comma();
-    w.Int(r.Syoudo_Syurui);
-    w.Comma();
-    w.Int(r.Syoumei_housiki);
-    w.Comma();
-    w.Bool(r.Syoumei_Syurui);
-    w.Comma();
-    w.Int(r.Keikoutou_Syurui);
-    w.Comma();
-    w.Int(r.Hakunetutou_Syurui);
-    w.Comma();
-    w.Int(r.Keikoutou_Kazu);
-    w.Comma();
-    w.Int(r.Hakunetutou_Kazu);
-    w.Comma();
-    w.Bool(r.Syoumei_Konzai);
-    w.Comma();
-    w.Bool(r.Syuturyoku_Nyuuryoku);
-    w.Comma();
-    w.Int(r.Syoumei_Syuturyoku);
-    w.Comma();
-    w.Int(r.Keikoutou_wariai);
-    w.Comma();
-    w.Bool(r.Syoudo_Jidou_Tekigou);
-    w.Comma();
-    w.Bool(r.Kanki_Jidou_Tekigou);
-    w.Comma();
-    w.Bool(r.Kanki_Housiki);
-    w.Comma();
-    w.Int(r.Kanki_Entarupi);
-    w.Comma();
-    w.Int(r.Kanki_Basyo);
-    w.Comma();
-    w.Bool(r.Kanki_Saisyouti);
-    w.Comma();
-    w.Single(r.Kanki_Fuuryou);
-    w.Comma();
-    w.Bool(r.Kanki_Nyuuryoku);
+    bool first = true;
+    for (const model::RoomSetting& setting : model::kFileSettings) {
+        if (!first) {
+            w.Comma();
+        }
+        first = false;
+        std::visit([&](auto member) { w.Value(r.*member); }, setting.field);
+    }
     w.LineEnd();
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "model/room_fields.h"
 #include "text/number_text.h"
 
 namespace karumoa::gui {
@@ -96,7 +97,7 @@ double RememberedSettings::ReadNumber(const QString& section, const QString& key
 
 std::uint8_t RememberedSettings::Toti() const {
     const double value = text::RoundHalfEven(ReadNumber("Kihon", "Toti", "5"));
-    if (!(value >= 0 && value <= 13)) {
+    if (!model::Setting("Basyo").range.Contains(value)) {
         return 5;
     }
     return static_cast<std::uint8_t>(value);
@@ -104,7 +105,7 @@ std::uint8_t RememberedSettings::Toti() const {
 
 std::int16_t RememberedSettings::Heya_Ondo() const {
     const double value = text::RoundHalfEven(ReadNumber("Kihon", "Heya_Ondo", "260"));
-    if (!(value >= 220 && value <= 320)) {
+    if (!model::Setting("Situon").range.Contains(value)) {
         return 260;
     }
     return static_cast<std::int16_t>(value);

@@ -23,9 +23,10 @@
 #include "app/numeric_field.h"
 #include "app/prompts.h"
 #include "calc/netukanryuu.h"
-#include "envelope/houi_rules.h"
 #include "model/codes.h"
+#include "model/room_fields.h"
 #include "model/room_model.h"
+#include "model/room_rules.h"
 #include "refdb/reference_data.h"
 #include "text/number_text.h"
 
@@ -298,7 +299,7 @@ void Kabe_Form::Sou_Tuika() {
         return;
     }
     const double t = atusaEdit_->value();
-    if (!(t >= 3 && t <= 300)) {
+    if (!model::kSouAtusa.Contains(t)) {
         Message(QStringLiteral("入力できる厚さは 3mm以上300mm以下です"));
     } else {
         // The conductivity as the list shows it. One that is not a positive
@@ -307,7 +308,7 @@ void Kabe_Form::Sou_Tuika() {
         const double lambda =
             text::LeadingNumber(netuItem != nullptr ? netuItem->text().toStdString() : "");
         const std::optional<float> netu = text::ToSingle(lambda);
-        if (!netu || !(*netu > 0.0f)) {
+        if (!netu || !model::kPositive.Contains(*netu)) {
             Message(QStringLiteral("熱伝導率が正しくないため、この素材は追加できません"));
         } else {
             const std::size_t slot = souAtusa_.size() - 1;
@@ -341,7 +342,7 @@ void Kabe_Form::Sou_Hyouji() {
 }
 
 void Kabe_Form::Houi_Syoki() {
-    if (const std::optional<int> houi = envelope::PreselectedHoui(context_.room())) {
+    if (const std::optional<int> houi = model::PreselectedHoui(context_.room())) {
         houiCombo_->setCurrentIndex(*houi);
     }
 }
@@ -350,16 +351,16 @@ void Kabe_Form::Houi_Check() {
     if (mode_ != kKabe) {
         return;
     }
-    switch (envelope::CheckHoui(context_.room(), houiCombo_->currentIndex())) {
-        case envelope::HouiVerdict::Refused:
+    switch (model::CheckWallHoui(context_.room(), houiCombo_->currentIndex())) {
+        case model::HouiVerdict::kRefused:
             Message(QStringLiteral("その方位の入力は出来ません"));
             houiCombo_->setCurrentIndex(maeHoui_);
             break;
-        case envelope::HouiVerdict::Taken:
+        case model::HouiVerdict::kTaken:
             Message(QStringLiteral("すでにその方位は登録済みです"));
             houiCombo_->setCurrentIndex(maeHoui_);
             break;
-        case envelope::HouiVerdict::Ok:
+        case model::HouiVerdict::kOk:
             break;
     }
 }
@@ -375,7 +376,7 @@ void Kabe_Form::Houi_Combo_Click() {
 
 void Kabe_Form::Taimen_Settei() {
     if (const model::Kabe_Data* opposite =
-            envelope::OppositeWall(context_.room(), houiCombo_->currentIndex())) {
+            model::OppositeWall(context_.room(), houiCombo_->currentIndex())) {
         // Opposite walls of a rectangle have the same width.
         taimenCheck_->setEnabled(false);
         taimenCheck_->setChecked(false);
@@ -433,7 +434,7 @@ void Kabe_Form::Yane_Nyuuryoku() {
 
 bool Kabe_Form::Sunpou_Check(NumericField* field, const QString& item) {
     const std::optional<std::int32_t> v = text::ToInt32(field->value());
-    if (v && *v >= 1000 && *v <= 100000) {
+    if (v && model::kKabeSunpou.Contains(*v)) {
         return true;
     }
     Message(QStringLiteral("単位はmmです、正しい") + item + QStringLiteral("を入力して下さい"));

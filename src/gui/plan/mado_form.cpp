@@ -21,7 +21,9 @@
 #include "app/numeric_field.h"
 #include "app/prompts.h"
 #include "model/codes.h"
+#include "model/room_fields.h"
 #include "model/room_model.h"
+#include "model/room_rules.h"
 #include "plan/main_form.h"
 #include "text/number_text.h"
 
@@ -203,7 +205,7 @@ void Mado_Form::BuildControls() {
 bool Mado_Form::CanOpen() const {
     const model::RoomModel& room = context_.room();
     if (context_.Settei_Mode == 1) {
-        return !room.Yane.empty() && room.Yane_Mado.empty();
+        return model::CanAddSkylight(room);
     }
     return room.Kabe_Bangou >= 1 && room.Kabe_Bangou <= room.Kabe.Count() &&
            room.Kabe_Bangou <= room.Mado.Count();
@@ -319,7 +321,7 @@ void Mado_Form::VScroll1_Change() {
 
 void Mado_Form::List_Tuika() {
     const double c = kazuEdit_->value();
-    if (!(c > 0)) {
+    if (!model::kMadoKazu.Contains(c)) {
         Message(QStringLiteral("数量が0では追加できません"));
         kazuEdit_->setValue(1);
         Kazu_Sentaku();
@@ -354,10 +356,6 @@ void Mado_Form::AddAndShow() {
 
 void Mado_Form::Mado_Hyouji() {
     listView1_->clear();
-    menseki_ = 0.0f;
-    // The glass in mm2, exactly: the single-precision total can round up
-    // above the element's area when the windows fill it exactly.
-    std::int64_t glass = 0;
     for (int i = 1; i < Mado_Bangou(); ++i) {
         const auto slot = static_cast<std::size_t>(i);
         auto* item = new QTreeWidgetItem(listView1_);
@@ -366,13 +364,10 @@ void Mado_Form::Mado_Hyouji() {
         item->setText(2, QString::number(kazu_[slot]));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-        // Each term in double, the sum held in single precision.
-        menseki_ = static_cast<float>(static_cast<double>(menseki_) +
-                                      yoko_[slot] / 1000.0 * (tate_[slot] / 1000.0) * kazu_[slot]);
-        glass += std::int64_t{yoko_[slot]} * tate_[slot] * kazu_[slot];
     }
+    menseki_ = model::MadoMenseki(tate_, yoko_, kazu_);
     goukeiLabel_->setText(QString::fromStdString(text::PlainNumber(menseki_)));
-    if (glass > std::int64_t{yokoGenkai_} * tateGenkai_) {
+    if (!model::GlassFits(model::GlassMm2(tate_, yoko_, kazu_), tateGenkai_, yokoGenkai_)) {
         Message(QStringLiteral("窓が壁より大きくなりました、窓を削除します。"));
         SyokiKa();
     }

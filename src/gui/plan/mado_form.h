@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/room_fields.h"
+
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -23,11 +25,11 @@ class NumericField;
 
 namespace plan {
 
-// Slider ranges and steps, mm.
-constexpr int kMadoYokoMin = 500;
-constexpr int kMadoYokoMax = 10000;
-constexpr int kMadoTateMin = 300;
-constexpr int kMadoTateMax = 5000;
+// Slider ranges (the window sizes a room may hold) and steps, mm.
+constexpr int kMadoYokoMin = static_cast<int>(model::kMadoYoko.min);
+constexpr int kMadoYokoMax = static_cast<int>(model::kMadoYoko.max);
+constexpr int kMadoTateMin = static_cast<int>(model::kMadoTate.min);
+constexpr int kMadoTateMax = static_cast<int>(model::kMadoTate.max);
 constexpr int kMadoSmallStep = 50;
 
 // The width the slider is brought back to when `value` exceeds the element's

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <variant>
 
 #include "model/codes.h"
+#include "model/room_fields.h"
 #include "text/number_text.h"
 
 namespace karumoa::project::testing {
@@ -66,6 +69,23 @@ bool Chance(std::mt19937& rng, double p) {
 template <class T>
 T Int(std::mt19937& rng, int lo, int hi) {
     return static_cast<T>(Uniform(rng, lo, hi));
+}
+
+// A value a setting may hold: any of an integer's, a single of at most
+// two decimals as the dialogs type them, either Boolean.
+void RandomSetting(std::mt19937& rng, const model::ValueRange&, bool& out) {
+    out = Chance(rng, 0.5);
+}
+void RandomSetting(std::mt19937& rng, const model::ValueRange& range, float& out) {
+    const int hundredths =
+        Uniform(rng, static_cast<int>(range.min * 100), static_cast<int>(range.max * 100));
+    out = Canonical(static_cast<float>(hundredths / 100.0));
+}
+template <class T>
+void RandomSetting(std::mt19937& rng, const model::ValueRange& range, T& out) {
+    const double lo = std::max(range.min, static_cast<double>(std::numeric_limits<T>::min()));
+    const double hi = std::min(range.max, static_cast<double>(std::numeric_limits<T>::max()));
+    out = static_cast<T>(Uniform(rng, static_cast<int>(lo), static_cast<int>(hi)));
 }
 
 }  // namespace
@@ -226,33 +246,10 @@ RoomModel AttributesRoom() {
 
 RoomModel RandomRoom(std::mt19937& rng, bool canonical) {
     RoomModel r = NewRoom();
-    r.Basyo = Int<std::uint8_t>(rng, 0, 13);
-    r.Tatemono_Syurui = Int<std::int16_t>(rng, 1, 9);
-    r.Situnai_Syurui = Int<std::int16_t>(rng, 1, 2);
-    r.Soutou_Ninzuu = Canonical(static_cast<float>(Uniform(rng, 0, 200) / 100.0));
-    r.Jitu_Ninzuu = Int<std::int16_t>(rng, 0, 9999);
-    r.Ninzuu_Flag = Chance(rng, 0.5);
-    r.Soutou_Basyo = Int<std::int16_t>(rng, 0, 7);
-    r.Syoudo = Int<std::int16_t>(rng, 0, 12);
-    r.Syoudo_Syurui = Int<std::int16_t>(rng, 1, 7);
-    r.Syoumei_housiki = Int<std::uint8_t>(rng, 0, 4);
-    r.Syoumei_Syurui = Chance(rng, 0.5);
-    r.Keikoutou_Syurui = Int<std::uint8_t>(rng, 0, 3);
-    r.Hakunetutou_Syurui = Int<std::uint8_t>(rng, 0, 4);
-    r.Keikoutou_Kazu = Int<std::int16_t>(rng, 0, 999);
-    r.Hakunetutou_Kazu = Int<std::int16_t>(rng, 0, 999);
-    r.Syoumei_Konzai = Chance(rng, 0.5);
-    r.Syuturyoku_Nyuuryoku = Chance(rng, 0.5);
-    r.Syoumei_Syuturyoku = Uniform(rng, 0, 99999);
-    r.Keikoutou_wariai = Int<std::uint8_t>(rng, 0, 4);
-    r.Syoudo_Jidou_Tekigou = Chance(rng, 0.5);
-    r.Kanki_Jidou_Tekigou = Chance(rng, 0.5);
-    r.Kanki_Housiki = Chance(rng, 0.5);
-    r.Kanki_Entarupi = Int<std::uint8_t>(rng, 0, 8);
-    r.Kanki_Basyo = Int<std::int16_t>(rng, -1, 6);
-    r.Kanki_Saisyouti = Chance(rng, 0.5);
-    r.Kanki_Fuuryou = static_cast<float>(Uniform(rng, 0, 99999));
-    r.Kanki_Nyuuryoku = Chance(rng, 0.5);
+    for (const model::RoomSetting& setting : model::kFileSettings) {
+        std::visit([&](auto member) { RandomSetting(rng, setting.range, r.*member); },
+                   setting.field);
+    }
 
     auto layers = [&] {
         std::vector<Layer> ls;

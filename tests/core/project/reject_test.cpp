@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <variant>
 
 #include "fixture_rooms.h"
+#include "model/room_fields.h"
 #include "test_util.h"
+#include "text/number_text.h"
 
 namespace karumoa::project::testing {
 namespace {
@@ -20,6 +24,19 @@ ReadError Refused(std::string_view bytes) {
     EXPECT_EQ(room, ExampleRoom()) << "the room changed after a failed read";
     EXPECT_FALSE(error.Message().empty());
     return error;
+}
+
+// The conditions-line field of the setting named `member`.
+FieldRef SettingField(std::string_view member) {
+    int number = 0;
+    for (const model::RoomSetting& s : model::kFileSettings) {
+        ++number;
+        if (s.member == member) {
+            return {Section::kConditions, Field::kSetting, 0, number};
+        }
+    }
+    ADD_FAILURE() << member << " is no setting of the file";
+    return {};
 }
 
 // Japanese text: at least one character outside ASCII.
@@ -58,56 +75,60 @@ TEST(Reject, NamesTheLineAndFieldOfANonNumber) {
     EXPECT_EQ(error.Message(), "18 行目: 壁2 の「厚さ」(層3) が数値ではありません（「abc」）。");
 }
 
+// `bytes` with field i (0-based) of the conditions line replaced by `text`.
+std::string WithConditionField(const std::string& bytes, int i, std::string_view text) {
+    const std::string line = LineOf(bytes, 1);
+    std::string edited;
+    std::size_t begin = 0;
+    for (int f = 0; f < kConditionFieldCount; ++f) {
+        const std::size_t end = std::min(line.find(',', begin), line.size());
+        edited += f == i ? std::string(text) : line.substr(begin, end - begin);
+        if (f + 1 < kConditionFieldCount) {
+            edited += ',';
+        }
+        begin = end + 1;
+    }
+    return ReplaceLine(bytes, 1, edited);
+}
+
 TEST(Reject, NonNumericConditionFields) {
     const std::string bytes = Write(NewRoom());
-    const std::string line = LineOf(bytes, 1);
     for (int i = 0; i < kConditionFieldCount; ++i) {
         SCOPED_TRACE(i);
-        // Replace field i of the conditions line.
-        std::string edited;
-        std::size_t begin = 0;
-        for (int f = 0; f < kConditionFieldCount; ++f) {
-            const std::size_t end = std::min(line.find(',', begin), line.size());
-            edited += f == i ? std::string("x") : line.substr(begin, end - begin);
-            if (f + 1 < kConditionFieldCount) {
-                edited += ',';
-            }
-            begin = end + 1;
-        }
-        const ReadError error = Refused(ReplaceLine(bytes, 1, edited));
+        const ReadError error = Refused(WithConditionField(bytes, i, "x"));
         EXPECT_TRUE(error.kind == Kind::kNotANumber || error.kind == Kind::kNotABoolean);
         EXPECT_EQ(error.line, 1);
-        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, static_cast<Field>(i), 0, 0}));
+        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, Field::kSetting, 0, i + 1}));
     }
 }
 
 TEST(Reject, ConditionValuesOutsideTheirRange) {
     struct Case {
-        Field field;
+        std::string_view setting;
         std::function<void(RoomModel&)> set;
     };
     const std::vector<Case> cases{
-        {Field::kBasyo, [](RoomModel& r) { r.Basyo = 14; }},
-        {Field::kTatemono_Syurui, [](RoomModel& r) { r.Tatemono_Syurui = 0; }},
-        {Field::kTatemono_Syurui, [](RoomModel& r) { r.Tatemono_Syurui = 10; }},
-        {Field::kSitunai_Syurui, [](RoomModel& r) { r.Situnai_Syurui = 3; }},
-        {Field::kSoutou_Ninzuu, [](RoomModel& r) { r.Soutou_Ninzuu = 2.01f; }},
-        {Field::kSoutou_Ninzuu, [](RoomModel& r) { r.Soutou_Ninzuu = -0.5f; }},
-        {Field::kJitu_Ninzuu, [](RoomModel& r) { r.Jitu_Ninzuu = 10000; }},
-        {Field::kSoutou_Basyo, [](RoomModel& r) { r.Soutou_Basyo = 8; }},
-        {Field::kSyoudo, [](RoomModel& r) { r.Syoudo = -1; }},
-        {Field::kSyoudo_Syurui, [](RoomModel& r) { r.Syoudo_Syurui = 8; }},
-        {Field::kSyoumei_housiki, [](RoomModel& r) { r.Syoumei_housiki = 5; }},
-        {Field::kKeikoutou_Syurui, [](RoomModel& r) { r.Keikoutou_Syurui = 4; }},
-        {Field::kHakunetutou_Syurui, [](RoomModel& r) { r.Hakunetutou_Syurui = 5; }},
-        {Field::kKeikoutou_Kazu, [](RoomModel& r) { r.Keikoutou_Kazu = 1000; }},
-        {Field::kHakunetutou_Kazu, [](RoomModel& r) { r.Hakunetutou_Kazu = -1; }},
-        {Field::kSyoumei_Syuturyoku, [](RoomModel& r) { r.Syoumei_Syuturyoku = 100000; }},
-        {Field::kKeikoutou_wariai, [](RoomModel& r) { r.Keikoutou_wariai = 5; }},
-        {Field::kKanki_Entarupi, [](RoomModel& r) { r.Kanki_Entarupi = 9; }},
-        {Field::kKanki_Basyo, [](RoomModel& r) { r.Kanki_Basyo = -2; }},
-        {Field::kKanki_Basyo, [](RoomModel& r) { r.Kanki_Basyo = 7; }},
-        {Field::kKanki_Fuuryou, [](RoomModel& r) { r.Kanki_Fuuryou = 100000.0f; }},
+        {"Basyo", [](RoomModel& r) { r.Basyo = 14; }},
+        {"Tatemono_Syurui", [](RoomModel& r) { r.Tatemono_Syurui = 0; }},
+        {"Tatemono_Syurui", [](RoomModel& r) { r.Tatemono_Syurui = 10; }},
+        {"Situnai_Syurui", [](RoomModel& r) { r.Situnai_Syurui = 3; }},
+        {"Soutou_Ninzuu", [](RoomModel& r) { r.Soutou_Ninzuu = 2.01f; }},
+        {"Soutou_Ninzuu", [](RoomModel& r) { r.Soutou_Ninzuu = -0.5f; }},
+        {"Jitu_Ninzuu", [](RoomModel& r) { r.Jitu_Ninzuu = 10000; }},
+        {"Soutou_Basyo", [](RoomModel& r) { r.Soutou_Basyo = 8; }},
+        {"Syoudo", [](RoomModel& r) { r.Syoudo = -1; }},
+        {"Syoudo_Syurui", [](RoomModel& r) { r.Syoudo_Syurui = 8; }},
+        {"Syoumei_housiki", [](RoomModel& r) { r.Syoumei_housiki = 5; }},
+        {"Keikoutou_Syurui", [](RoomModel& r) { r.Keikoutou_Syurui = 4; }},
+        {"Hakunetutou_Syurui", [](RoomModel& r) { r.Hakunetutou_Syurui = 5; }},
+        {"Keikoutou_Kazu", [](RoomModel& r) { r.Keikoutou_Kazu = 1000; }},
+        {"Hakunetutou_Kazu", [](RoomModel& r) { r.Hakunetutou_Kazu = -1; }},
+        {"Syoumei_Syuturyoku", [](RoomModel& r) { r.Syoumei_Syuturyoku = 100000; }},
+        {"Keikoutou_wariai", [](RoomModel& r) { r.Keikoutou_wariai = 5; }},
+        {"Kanki_Entarupi", [](RoomModel& r) { r.Kanki_Entarupi = 9; }},
+        {"Kanki_Basyo", [](RoomModel& r) { r.Kanki_Basyo = -2; }},
+        {"Kanki_Basyo", [](RoomModel& r) { r.Kanki_Basyo = 7; }},
+        {"Kanki_Fuuryou", [](RoomModel& r) { r.Kanki_Fuuryou = 100000.0f; }},
     };
     for (const Case& c : cases) {
         RoomModel room = NewRoom();
@@ -115,7 +136,7 @@ TEST(Reject, ConditionValuesOutsideTheirRange) {
         SCOPED_TRACE(LineOf(Write(room), 1));
         const ReadError error = Refused(Write(room));
         EXPECT_EQ(error.kind, Kind::kOutOfRange) << error.Message();
-        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, c.field, 0, 0}));
+        EXPECT_EQ(error.field, SettingField(c.setting));
     }
     // Beyond the type itself.
     const std::string bytes = Write(NewRoom());
@@ -125,6 +146,38 @@ TEST(Reject, ConditionValuesOutsideTheirRange) {
     EXPECT_EQ(big.kind, Kind::kOutOfRange);
     EXPECT_EQ(big.Message(),
               "1 行目: 条件の「照明の全出力」の値「1E+30」は範囲外です（0〜99999 W）。");
+}
+
+// Each setting at both ends of its range and one step beyond (a hundredth
+// for singles), as the condition dialogs check what they store: the reader
+// takes the values of the range and refuses the others. An unbounded end
+// is left to the type.
+TEST(Reject, SettingsReadWithinTheirRangeOnly) {
+    const std::string bytes = Write(NewRoom());
+    int i = 0;
+    for (const model::RoomSetting& setting : model::kFileSettings) {
+        const int field = i++;
+        if (std::holds_alternative<bool RoomModel::*>(setting.field)) {
+            continue;
+        }
+        const double step = std::holds_alternative<float RoomModel::*>(setting.field) ? 0.01 : 1;
+        const model::ValueRange& range = setting.range;
+        for (const double v : {range.min - step, range.min, range.max, range.max + step}) {
+            if (std::isinf(v)) {
+                continue;
+            }
+            const std::string text = text::PlainNumber(v);
+            SCOPED_TRACE(std::string(setting.member) + " = " + text);
+            const std::string edited = WithConditionField(bytes, field, text);
+            RoomModel room = NewRoom();
+            ReadError error;
+            EXPECT_EQ(ReadProject(edited, room, &error), range.Contains(v)) << error.Message();
+            if (!range.Contains(v)) {
+                EXPECT_EQ(error.kind, Kind::kOutOfRange);
+                EXPECT_EQ(error.field, SettingField(setting.member));
+            }
+        }
+    }
 }
 
 // Rooms the writer can write but the program cannot hold.

@@ -29,7 +29,10 @@ TEST(ShiftJis, WritesJisLookAlikesAsTheirCodePage932Forms) {
     EXPECT_EQ(Encode("\xE3\x80\x9C"), "\x81\x60");  // U+301C wave dash
     EXPECT_EQ(Encode("\xE2\x88\x92"), "\x81\x7C");  // U+2212 minus sign
     EXPECT_EQ(Encode("\xE2\x80\x96"), "\x81\x61");  // U+2016 double vertical line
-    EXPECT_EQ(Encode("a\xC2\xA2" "b"), "a\x81\x91" "b");  // U+00A2 cent
+    EXPECT_EQ(Encode("a\xC2\xA2"
+                     "b"),
+              "a\x81\x91"
+              "b");  // U+00A2 cent
     EXPECT_EQ(Encode("\xC2\xA3"), "\x81\x92");
     EXPECT_EQ(Encode("\xC2\xAC"), "\x81\xCA");
     EXPECT_EQ(Encode("\xE2\x80\x94"), "\x81\x5C");  // U+2014 em dash

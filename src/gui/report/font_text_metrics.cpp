@@ -4,26 +4,30 @@
 #include <cmath>
 
 #include "app/controls.h"
+#include "app/twips.h"
 
 namespace karumoa::gui::report {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-constexpr double kScreenDpi = 96.0;
 // Widths kept: far more than the distinct texts of both reports, so the
 // numbers of many changes fit before the store starts afresh.
 constexpr std::size_t kKeptWidths = 4096;
 
-double Dpi(int logical) {
-    return logical > 0 ? logical : kScreenDpi;
+// Device units per twip at a logical resolution; a device that reports
+// none is taken as the screen.
+double PerTwip(int logicalDpi) {
+    return logicalDpi > 0 ? logicalDpi / kTwipsPerInch : 1.0 / ToTwips(1);
 }
 
 }  // namespace
 
 TwipScale TwipScale::Of(const QPaintDevice* device, double zoom) {
-    const double dpiX = device != nullptr ? Dpi(device->logicalDpiX()) : kScreenDpi;
-    const double dpiY = device != nullptr ? Dpi(device->logicalDpiY()) : kScreenDpi;
-    return TwipScale(dpiX / kTwipsPerInch * zoom, dpiY / kTwipsPerInch * zoom);
+    if (device == nullptr) {
+        const double screen = PerTwip(0) * zoom;
+        return TwipScale(screen, screen);
+    }
+    return TwipScale(PerTwip(device->logicalDpiX()) * zoom, PerTwip(device->logicalDpiY()) * zoom);
 }
 
 QFont ReportFont() {

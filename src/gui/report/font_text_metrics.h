@@ -29,7 +29,8 @@ using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
 // logical resolution, times a zoom (a sheet scaled to fit a page).
 class TwipScale {
 public:
-    // A null device is the screen at 96 dots per inch.
+    // A null device is the screen, at the resolution the widgets are laid
+    // out in (twips.h).
     static TwipScale Of(const QPaintDevice* device, double zoom = 1.0);
 
     double ToDeviceX(double twips) const { return twips * x_; }

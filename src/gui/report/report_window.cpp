@@ -109,6 +109,10 @@ void ReportWindow::Form_Load() {
 }
 
 void ReportWindow::Form_Unload() {
+    CommandOn();
+}
+
+void ReportWindow::CommandOn() {
     if (auto* frame = context_.forms().GetIfLoaded<MDIForm1>(FormId::MDIForm1)) {
         frame->SetEnabled(menuItem_, true);
     }
@@ -122,7 +126,7 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
     } else {
         hide();
     }
-    Form_Unload();
+    CommandOn();
     if (Main_Form* plan = context_.forms().mainFormIfLoaded()) {
         QMdiSubWindow* planWindow = plan->subWindow();
         if (planWindow != nullptr && (planWindow->isMinimized() || planWindow->isMaximized())) {

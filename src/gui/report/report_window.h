@@ -89,6 +89,8 @@ private:
     // `toOrigin`: the sheet back at its top left; otherwise shifted as
     // before, as far as the new ranges reach.
     void Fit(bool toOrigin);
+    // The frame's command that shows the window, on again.
+    void CommandOn();
     // Sagyou_Eria at -(value - minimum) of both bars.
     void MoveSurface();
     void ScrollBy(QScrollBar* bar, int twips);

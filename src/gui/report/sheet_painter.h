@@ -40,7 +40,8 @@ class SheetPainter {
 public:
     // Paints on `painter`'s device in `font` (the font the sheet was
     // measured in on a device of the same resolution), `zoom` times the
-    // measured size; with the texts of `prepared` where one is given.
+    // measured size; with the texts of `prepared` where one is given. The
+    // painter's font and pen are left as the painting set them.
     SheetPainter(QPainter& painter, const QFont& font, double zoom = 1.0,
                  PreparedTexts* prepared = nullptr);
 

@@ -9,6 +9,8 @@
 #include "app/splash_form.h"
 #include "app/window_order.h"
 #include "envelope/kabe_form.h"
+#include "envelope/kouzou_keisan_form.h"
+#include "internal/situnai_keisan_form.h"
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
 #include "plan/popup_form.h"
@@ -45,6 +47,16 @@ QWidget* FormRegistry::Create(FormId id) {
             return new frmSplash();
         case FormId::Main_Form: {
             auto* form = new Main_Form(context_);
+            mdiForm().AddChildWindow(form);
+            return form;
+        }
+        case FormId::Kouzou_Keisan_Form: {
+            auto* form = new Kouzou_Keisan_Form(context_);
+            mdiForm().AddChildWindow(form);
+            return form;
+        }
+        case FormId::Situnai_Keisan_Form: {
+            auto* form = new Situnai_Keisan_Form(context_);
             mdiForm().AddChildWindow(form);
             return form;
         }
@@ -210,14 +222,19 @@ void FormRegistry::PlaceToolWindows() {
     Saizenmen_Set(goukei, 1);
 }
 
+// The report windows hold the room's numbers: while a room is open they
+// are loaded (hidden) if they are not; without a room there is nothing to
+// draw and they stay closed.
 void FormRegistry::RefreshInternalReport() {
-    // Situnai_Keisan_Form.Jintai_Keisan is called here once the window
-    // exists: it builds its sheet from context_.results().
+    if (mainFormIfLoaded() != nullptr) {
+        Get<Situnai_Keisan_Form>(FormId::Situnai_Keisan_Form).Jintai_Keisan();
+    }
 }
 
 void FormRegistry::RefreshStructuralReport() {
-    // Kouzou_Keisan_Form.Saihyouji is called here once the window exists:
-    // it builds its sheet from context_.results().
+    if (mainFormIfLoaded() != nullptr) {
+        Get<Kouzou_Keisan_Form>(FormId::Kouzou_Keisan_Form).Saihyouji();
+    }
 }
 
 void FormRegistry::PlanRebuilt() {
@@ -259,7 +276,9 @@ void FormRegistry::ConditionsEdited() {
 }
 
 void FormRegistry::FitStructuralReport() {
-    // Kouzou_Keisan_Form.Eria_Tyousei is called here when it is loaded.
+    if (auto* kouzou = GetIfLoaded<Kouzou_Keisan_Form>(FormId::Kouzou_Keisan_Form)) {
+        kouzou->Eria_Tyousei();
+    }
 }
 
 void FormRegistry::CloseResultWindows() {

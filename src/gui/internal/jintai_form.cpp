@@ -3,9 +3,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>

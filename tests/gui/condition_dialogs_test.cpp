@@ -51,6 +51,17 @@ Situnai_Jyouken_Form& Situnai(test::Program& p) {
     return p.forms().Get<Situnai_Jyouken_Form>(FormId::Situnai_Jyouken_Form);
 }
 
+// The controls the Tab key reaches, in order.
+QStringList TabOrder(QWidget* dialog) {
+    QStringList names;
+    for (QWidget* w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisibleTo(dialog) && w->isEnabled()) {
+            names << w->objectName();
+        }
+    }
+    return names;
+}
+
 QString SummaryCell(test::Program& p, int row, int column) {
     return p.forms().setteiHyouji().ListView1()->topLevelItem(row)->text(column);
 }
@@ -292,6 +303,43 @@ private Q_SLOTS:
             QVERIFY2(goukei.Panel1Text() == after && after != before, row);
             QVERIFY2(program.room().Hozon_Flag == c.unsaved, row);
             settei.ListView1()->model()->disconnect(this);
+        }
+    }
+
+    // The Tab key goes through each dialog's controls in reading order and
+    // ends on the buttons; the dialog opens on the first of them.
+    void tabOrder() {
+        struct Case {
+            const char* name;
+            FormId dialog;
+            std::function<void(test::Program&)> prepare;
+            QStringList order;
+        };
+        const QStringList buttons{"Touroku_Button", "Cansel_Button"};
+        const Case cases[] = {
+            {"outdoor", FormId::Gaiki_Jyouken_Form, [](test::Program&) {},
+             QStringList{"Gaiki_Combo"} + buttons},
+            {"indoor at the standard value", FormId::Situnai_Jyouken_Form, [](test::Program&) {},
+             QStringList{"Hyoujyun_Check"} + buttons},
+            {"indoor at another value", FormId::Situnai_Jyouken_Form,
+             [](test::Program& p) { p.room().Situon = 275; },
+             QStringList{"UpDown_Ondo", "Hyoujyun_Check"} + buttons},
+            {"occupants by place", FormId::Jintai_Form, [](test::Program&) {},
+             QStringList{"Sentaku_Tab", "ListView1"} + buttons},
+            {"occupants typed", FormId::Jintai_Form,
+             [](test::Program& p) { p.room().Tatemono_Syurui = 9; },
+             QStringList{"Sentaku_Tab", "Jituninzu_Option", "Menseki_Option", "MaskEdBox1",
+                         "List1"} +
+                 buttons},
+        };
+        for (const Case& c : cases) {
+            test::Program program;
+            test::OpenNewRoom(program);
+            c.prepare(program);
+            QWidget* dialog = program.forms().Load(c.dialog);
+            dialog->show();
+            QVERIFY2(TabOrder(dialog) == c.order, c.name);
+            dialog->hide();
         }
     }
 

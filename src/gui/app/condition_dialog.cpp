@@ -23,10 +23,6 @@ ConditionDialog::ConditionDialog(AppContext& context, FormId id, const char* obj
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     setModal(true);
-    tourokuButton_ = MakeButton(QStringLiteral("登録(&I)"), "Touroku_Button", this);
-    canselButton_ = MakeButton(QStringLiteral("キャンセル(&C)"), "Cansel_Button", this);
-    connect(tourokuButton_, &QPushButton::clicked, this, [this] { Touroku_Button_Click(); });
-    connect(canselButton_, &QPushButton::clicked, this, [this] { Cansel_Button_Click(); });
 }
 
 ConditionDialog::~ConditionDialog() = default;
@@ -43,6 +39,12 @@ void ConditionDialog::showEvent(QShowEvent* event) {
 }
 
 QHBoxLayout* ConditionDialog::ButtonRow() {
+    // Made after the dialog's own controls, so that they come last in the
+    // tab order and the dialog does not open with the focus on a button.
+    tourokuButton_ = MakeButton(QStringLiteral("登録(&I)"), "Touroku_Button", this);
+    canselButton_ = MakeButton(QStringLiteral("キャンセル(&C)"), "Cansel_Button", this);
+    connect(tourokuButton_, &QPushButton::clicked, this, [this] { Touroku_Button_Click(); });
+    connect(canselButton_, &QPushButton::clicked, this, [this] { Cansel_Button_Click(); });
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(tourokuButton_);

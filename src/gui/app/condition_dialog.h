@@ -45,8 +45,9 @@ protected:
 
     void showEvent(QShowEvent* event) override;
 
-    // "登録(&I)" and "キャンセル(&C)" at the right of a row, for the
-    // dialog's layout.
+    // Makes "登録(&I)" and "キャンセル(&C)" and puts them at the right of a
+    // row, for the dialog's layout. Called once, after the dialog's own
+    // controls are made.
     QHBoxLayout* ButtonRow();
 
     // The register chain: the settings summary, the loads, the total. A

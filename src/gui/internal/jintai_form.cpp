@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -155,14 +154,6 @@ void Jintai_Form::BuildControls() {
     outer->addSpacing(8);
     outer->addLayout(ButtonRow());
     outer->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder(sentakuTab_, listView1_);
-    setTabOrder(listView1_, jituninzuOption_);
-    setTabOrder(jituninzuOption_, mensekiOption_);
-    setTabOrder(mensekiOption_, maskEdBox1_);
-    setTabOrder(maskEdBox1_, list1_);
-    setTabOrder(list1_, Touroku_Button());
-    setTabOrder(Touroku_Button(), Cansel_Button());
 }
 
 int Jintai_Form::SelectedTab() const {

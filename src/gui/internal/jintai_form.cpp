@@ -133,8 +133,9 @@ void Jintai_Form::BuildControls() {
     place->addStretch(1);
     auto* panel = new QHBoxLayout(frame1_);
     panel->addLayout(mode);
-    panel->addSpacing(16);
+    panel->addSpacing(32);
     panel->addLayout(place);
+    panel->addStretch(1);
 
     // The place list and the panel take the same room under the tabs; one
     // of them is shown.

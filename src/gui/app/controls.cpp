@@ -1,7 +1,10 @@
 #include "app/controls.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
+#include <QTabBar>
 
 namespace karumoa::gui {
 
@@ -17,6 +20,27 @@ QLabel* MakeLabel(const QString& caption, const char* objectName, QWidget* paren
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(objectName));
     return label;
+}
+
+QLineEdit* MakeDisplayBox(const char* objectName, const QString& widest, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + 12);
+    return box;
+}
+
+QTabBar* MakeTabBar(const char* objectName, const QStringList& captions, QWidget* parent) {
+    auto* tabs = new QTabBar(parent);
+    tabs->setObjectName(QString::fromLatin1(objectName));
+    tabs->setExpanding(false);
+    tabs->setDrawBase(true);
+    for (const QString& caption : captions) {
+        tabs->addTab(caption);
+    }
+    return tabs;
 }
 
 }  // namespace karumoa::gui

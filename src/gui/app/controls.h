@@ -4,10 +4,13 @@
 // names its controls and treats Enter the same way.
 
 #include <QString>
+#include <QStringList>
 #include <string_view>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QTabBar;
 class QWidget;
 
 namespace karumoa::gui {
@@ -24,5 +27,12 @@ QPushButton* MakeButton(const QString& caption, const char* objectName, QWidget*
 
 // A label with its object name.
 QLabel* MakeLabel(const QString& caption, const char* objectName, QWidget* parent);
+
+// A box that only shows a number the program writes into it: read-only,
+// passed over by the Tab key, right-aligned, as wide as `widest`.
+QLineEdit* MakeDisplayBox(const char* objectName, const QString& widest, QWidget* parent);
+
+// A strip of tabs of their natural widths, over a base line.
+QTabBar* MakeTabBar(const char* objectName, const QStringList& captions, QWidget* parent);
 
 }  // namespace karumoa::gui

@@ -21,13 +21,7 @@ using refdb::GaikiColumn;
 
 // A temperature as the table holds it; the program never writes it.
 QLineEdit* MakeTemperatureBox(const char* objectName, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00.00")) + 12);
-    return box;
+    return MakeDisplayBox(objectName, QStringLiteral("00.00"), parent);
 }
 
 // A frame of two rows, "0 ～24時" and "8～17時", each a box and "℃".

@@ -79,13 +79,11 @@ Kabe_Form::Kabe_Form(AppContext& context, QWidget* parent) : QDialog(parent), co
 Kabe_Form::~Kabe_Form() = default;
 
 void Kabe_Form::BuildControls() {
-    sentakuTab_ = new QTabBar(this);
-    sentakuTab_->setObjectName("Sentaku_Tab");
-    sentakuTab_->setExpanding(false);
-    sentakuTab_->setDrawBase(true);
+    QStringList categories;
     for (const char* category : kCategories) {
-        sentakuTab_->addTab(QString::fromUtf8(category));
+        categories.append(QString::fromUtf8(category));
     }
+    sentakuTab_ = MakeTabBar("Sentaku_Tab", categories, this);
     connect(sentakuTab_, &QTabBar::currentChanged, this, [this] { Zai_List_Settei(); });
 
     list1_ = new QListWidget(this);

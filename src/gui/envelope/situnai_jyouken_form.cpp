@@ -34,13 +34,7 @@ Situnai_Jyouken_Form::Situnai_Jyouken_Form(AppContext& context, QWidget* parent)
 Situnai_Jyouken_Form::~Situnai_Jyouken_Form() = default;
 
 void Situnai_Jyouken_Form::BuildControls() {
-    ondoText_ = new QLineEdit(this);
-    ondoText_->setObjectName("Ondo_Text");
-    ondoText_->setReadOnly(true);
-    ondoText_->setFocusPolicy(Qt::NoFocus);
-    ondoText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ondoText_->setFixedWidth(ondoText_->fontMetrics().horizontalAdvance(QStringLiteral("00.00")) +
-                             12);
+    ondoText_ = MakeDisplayBox("Ondo_Text", QStringLiteral("00.00"), this);
 
     upDownOndo_ = new UpDown("UpDown_Ondo", static_cast<int>(kSituon.min),
                              static_cast<int>(kSituon.max), kStep, this);

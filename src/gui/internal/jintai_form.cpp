@@ -71,13 +71,8 @@ Jintai_Form::Jintai_Form(AppContext& context, QWidget* parent)
 Jintai_Form::~Jintai_Form() = default;
 
 void Jintai_Form::BuildControls() {
-    sentakuTab_ = new QTabBar(this);
-    sentakuTab_->setObjectName("Sentaku_Tab");
-    sentakuTab_->setExpanding(false);
-    sentakuTab_->setDrawBase(true);
-    for (const QString& caption : ConditionTexts::Items(ConditionTexts::kJintaiTabs)) {
-        sentakuTab_->addTab(caption);
-    }
+    sentakuTab_ =
+        MakeTabBar("Sentaku_Tab", ConditionTexts::Items(ConditionTexts::kJintaiTabs), this);
     connect(sentakuTab_, &QTabBar::currentChanged, this, [this] { List_Tuika(); });
 
     listView1_ = new QTreeWidget(this);

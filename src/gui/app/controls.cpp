@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QTabBar>
@@ -30,6 +31,24 @@ QLineEdit* MakeDisplayBox(const char* objectName, const QString& widest, QWidget
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + 12);
     return box;
+}
+
+int SelectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+void SelectRow(QListWidget* list, int row) {
+    if (row < 0 || row >= list->count()) {
+        if (SelectedRow(list) >= 0 || list->currentRow() >= 0) {
+            list->setCurrentRow(-1);
+            list->clearSelection();
+        }
+        return;
+    }
+    if (SelectedRow(list) != row || list->currentRow() != row) {
+        list->setCurrentRow(row);
+    }
 }
 
 QTabBar* MakeTabBar(const char* objectName, const QStringList& captions, QWidget* parent) {

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTabBar;
 class QWidget;
@@ -31,6 +32,13 @@ QLabel* MakeLabel(const QString& caption, const char* objectName, QWidget* paren
 // A box that only shows a number the program writes into it: read-only,
 // passed over by the Tab key, right-aligned, as wide as `widest`.
 QLineEdit* MakeDisplayBox(const char* objectName, const QString& widest, QWidget* parent);
+
+// The row of the selected item of a one-choice list, -1 when no item is
+// selected (the current row of a list need not be selected).
+int SelectedRow(const QListWidget* list);
+// Selects row `row` of a one-choice list as its current row; a row outside
+// the list leaves no row selected or current. Signals only on a change.
+void SelectRow(QListWidget* list, int row);
 
 // A strip of tabs of their natural widths, over a base line.
 QTabBar* MakeTabBar(const char* objectName, const QStringList& captions, QWidget* parent);

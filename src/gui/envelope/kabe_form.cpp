@@ -45,24 +45,6 @@ NumericField* MakeSizeField(const char* name, int digits, QWidget* parent) {
     return new NumericField(name, NumericFormat::Whole(digits, NumericFill::Leading), parent);
 }
 
-int SelectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.first());
-}
-
-void SelectRow(QListWidget* list, int row) {
-    if (row < 0 || row >= list->count()) {
-        if (SelectedRow(list) >= 0 || list->currentRow() >= 0) {
-            list->setCurrentRow(-1);
-            list->clearSelection();
-        }
-        return;
-    }
-    if (SelectedRow(list) != row || list->currentRow() != row) {
-        list->setCurrentRow(row);
-    }
-}
-
 }  // namespace
 
 Kabe_Form::Kabe_Form(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {

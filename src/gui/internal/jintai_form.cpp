@@ -55,11 +55,6 @@ static_assert(model::Setting("Soutou_Basyo").range.Contains(0) &&
 constexpr double kPlaceShare = 0.58;
 constexpr double kDensityShare = 0.2;
 
-int SelectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.first());
-}
-
 }  // namespace
 
 Jintai_Form::Jintai_Form(AppContext& context, QWidget* parent)
@@ -213,11 +208,7 @@ void Jintai_Form::List_Tuika() {
     }
     maskEdBox1_->setFocus();
     maskEdBox1_->selectAll();
-    if (room.Soutou_Basyo >= 0 && room.Soutou_Basyo < list1_->count()) {
-        list1_->setCurrentRow(room.Soutou_Basyo);
-    } else {
-        list1_->clearSelection();
-    }
+    SelectRow(list1_, room.Soutou_Basyo);
 }
 
 void Jintai_Form::Jituninzu_Option_Click() {

@@ -190,10 +190,12 @@ private Q_SLOTS:
         QVERIFY(sub != nullptr);
         QCOMPARE(sub->mdiArea(), frame().mdiArea());
         QCOMPARE(plan->windowTitle(), QStringLiteral("作業デスク"));
+        // With it the two report windows, loaded hidden.
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 3);
         // A second New while the room is open changes nothing.
         frame().commands().Sinki_Ryouiki();
         QCOMPARE(program_->forms().mainFormIfLoaded(), plan);
-        QCOMPARE(frame().mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 3);
     }
 
     void toolbarAndMenuCommandsRunTheSameCommand() {

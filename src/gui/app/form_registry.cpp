@@ -9,8 +9,10 @@
 #include "app/window_order.h"
 #include "envelope/gaiki_jyouken_form.h"
 #include "envelope/kabe_form.h"
+#include "envelope/kouzou_keisan_form.h"
 #include "envelope/situnai_jyouken_form.h"
 #include "internal/jintai_form.h"
+#include "internal/situnai_keisan_form.h"
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
 #include "plan/popup_form.h"
@@ -47,6 +49,16 @@ QWidget* FormRegistry::Create(FormId id) {
             return new frmSplash();
         case FormId::Main_Form: {
             auto* form = new Main_Form(context_);
+            mdiForm().AddChildWindow(form);
+            return form;
+        }
+        case FormId::Kouzou_Keisan_Form: {
+            auto* form = new Kouzou_Keisan_Form(context_);
+            mdiForm().AddChildWindow(form);
+            return form;
+        }
+        case FormId::Situnai_Keisan_Form: {
+            auto* form = new Situnai_Keisan_Form(context_);
             mdiForm().AddChildWindow(form);
             return form;
         }
@@ -206,14 +218,19 @@ void FormRegistry::PlaceToolWindows() {
     Saizenmen_Set(goukei, 1);
 }
 
+// The report windows hold the room's numbers: while a room is open they
+// are loaded (hidden) if they are not; without a room there is nothing to
+// draw and they stay closed.
 void FormRegistry::RefreshInternalReport() {
-    // Situnai_Keisan_Form.Jintai_Keisan is called here once the window
-    // exists: it builds its sheet from context_.results().
+    if (mainFormIfLoaded() != nullptr) {
+        Get<Situnai_Keisan_Form>(FormId::Situnai_Keisan_Form).Jintai_Keisan();
+    }
 }
 
 void FormRegistry::RefreshStructuralReport() {
-    // Kouzou_Keisan_Form.Saihyouji is called here once the window exists:
-    // it builds its sheet from context_.results().
+    if (mainFormIfLoaded() != nullptr) {
+        Get<Kouzou_Keisan_Form>(FormId::Kouzou_Keisan_Form).Saihyouji();
+    }
 }
 
 void FormRegistry::PlanRebuilt() {
@@ -255,7 +272,9 @@ void FormRegistry::ConditionsEdited() {
 }
 
 void FormRegistry::FitStructuralReport() {
-    // Kouzou_Keisan_Form.Eria_Tyousei is called here when it is loaded.
+    if (auto* kouzou = GetIfLoaded<Kouzou_Keisan_Form>(FormId::Kouzou_Keisan_Form)) {
+        kouzou->Eria_Tyousei();
+    }
 }
 
 void FormRegistry::CloseResultWindows() {

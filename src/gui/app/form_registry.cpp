@@ -8,8 +8,11 @@
 #include "app/mdi_form1.h"
 #include "app/splash_form.h"
 #include "app/window_order.h"
+#include "envelope/gaiki_jyouken_form.h"
 #include "envelope/kabe_form.h"
 #include "envelope/kouzou_keisan_form.h"
+#include "envelope/situnai_jyouken_form.h"
+#include "internal/jintai_form.h"
 #include "internal/situnai_keisan_form.h"
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
@@ -73,6 +76,12 @@ QWidget* FormRegistry::Create(FormId id) {
             return new Mado_Form(context_, &mdiForm());
         case FormId::PopUp_Form:
             return new PopUp_Form(context_);
+        case FormId::Gaiki_Jyouken_Form:
+            return new Gaiki_Jyouken_Form(context_, &mdiForm());
+        case FormId::Situnai_Jyouken_Form:
+            return new Situnai_Jyouken_Form(context_, &mdiForm());
+        case FormId::Jintai_Form:
+            return new Jintai_Form(context_, &mdiForm());
         default:
             // Windows of later parts of the program are created here.
             return nullptr;
@@ -179,6 +188,10 @@ Mado_Form& FormRegistry::madoForm() {
 
 PopUp_Form& FormRegistry::popUpForm() {
     return Get<PopUp_Form>(FormId::PopUp_Form);
+}
+
+Jintai_Form& FormRegistry::jintaiForm() {
+    return Get<Jintai_Form>(FormId::Jintai_Form);
 }
 
 void FormRegistry::LoadResultWindows() {

@@ -28,6 +28,7 @@ class PopUp_Form;
 class frmSplash;
 class Settei_Hyouji_Form;
 class Goukei_Hyouji_Form;
+class Jintai_Form;
 
 enum class FormId {
     MDIForm1,
@@ -113,6 +114,8 @@ public:
     Kabe_Form& kabeForm();
     Mado_Form& madoForm();
     PopUp_Form& popUpForm();
+    // The occupant dialog, also the windows' way to the occupant table.
+    Jintai_Form& jintaiForm();
 
     // --- Room-wide steps, each naming the windows it reaches in order.
     // Windows of later parts of the program join these steps here.

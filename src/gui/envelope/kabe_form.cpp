@@ -47,24 +47,6 @@ NumericField* MakeSizeField(const char* name, int digits, QWidget* parent) {
     return new NumericField(name, NumericFormat::Whole(digits, NumericFill::Leading), parent);
 }
 
-int SelectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.first());
-}
-
-void SelectRow(QListWidget* list, int row) {
-    if (row < 0 || row >= list->count()) {
-        if (SelectedRow(list) >= 0 || list->currentRow() >= 0) {
-            list->setCurrentRow(-1);
-            list->clearSelection();
-        }
-        return;
-    }
-    if (SelectedRow(list) != row || list->currentRow() != row) {
-        list->setCurrentRow(row);
-    }
-}
-
 }  // namespace
 
 Kabe_Form::Kabe_Form(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
@@ -81,13 +63,11 @@ Kabe_Form::Kabe_Form(AppContext& context, QWidget* parent) : QDialog(parent), co
 Kabe_Form::~Kabe_Form() = default;
 
 void Kabe_Form::BuildControls() {
-    sentakuTab_ = new QTabBar(this);
-    sentakuTab_->setObjectName("Sentaku_Tab");
-    sentakuTab_->setExpanding(false);
-    sentakuTab_->setDrawBase(true);
+    QStringList categories;
     for (const char* category : kCategories) {
-        sentakuTab_->addTab(QString::fromUtf8(category));
+        categories.append(QString::fromUtf8(category));
     }
+    sentakuTab_ = MakeTabBar("Sentaku_Tab", categories, this);
     connect(sentakuTab_, &QTabBar::currentChanged, this, [this] { Zai_List_Settei(); });
 
     list1_ = new QListWidget(this);

@@ -2,7 +2,11 @@
 # executables, the seven reference databases and the help file together,
 # because the program looks for its data beside itself; <prefix>/bin gets
 # symbolic links to the executables (the program finds its real folder
-# through the link), and the desktop entry and icons go under share/.
+# through the link), and the desktop entry, the MIME type of project files
+# and the icons go under share/. Installed into a prefix of a user's own
+# (not a staging DESTDIR), the MIME and desktop databases there are brought
+# up to date when their tools are present, so that file managers open
+# project files with the program at once.
 #   cmake --install build --prefix ~/.local
 include(GNUInstallDirs)
 
@@ -38,6 +42,9 @@ endforeach()
 if(TARGET karumoa)
   set(desktop ${CMAKE_SOURCE_DIR}/data/desktop)
   install(FILES ${desktop}/karumoa.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  # The MIME type of project files (*.kmd); the desktop entry names it.
+  install(FILES ${desktop}/karumoa-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+          RENAME karumoa.xml)
   install(FILES ${desktop}/karumoa.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   foreach(size 64 128)
@@ -45,4 +52,17 @@ if(TARGET karumoa)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME karumoa.png)
   endforeach()
+  install(CODE "
+    if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
+      find_program(update_mime update-mime-database)
+      find_program(update_desktop update-desktop-database)
+      if(update_mime)
+        execute_process(COMMAND \${update_mime} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime\"
+                        OUTPUT_QUIET ERROR_QUIET)
+      endif()
+      if(update_desktop)
+        execute_process(COMMAND \${update_desktop} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
+                        OUTPUT_QUIET ERROR_QUIET)
+      endif()
+    endif()")
 endif()

@@ -5,7 +5,9 @@
 # unsaved-changes question, the two tool windows, the About window, the
 # help viewer, the construction dialog for a wall, the roof and the
 # floor, the window dialog for a wall and the skylight, the wall and the
-# roof-and-floor context menus) into a folder, default screenshots/.
+# roof-and-floor context menus, the two report windows of the example
+# room, scrolled, arranged three ways and maximised) into a folder,
+# default screenshots/.
 #   scripts/screenshots.sh [folder]
 # KARUMOA_BUILD_DIR may name an already configured build folder to use
 # instead of build/; only the driver and the files beside it are built there.

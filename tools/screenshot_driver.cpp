@@ -1,5 +1,6 @@
 // Puts the desktop program into its main states one after another (up to
-// the tool windows, the About window and the help viewer) and
+// the tool windows, the About window, the help viewer, the dialogs and
+// the two report windows) and
 // photographs the whole X screen in each with ImageMagick's import, for
 // scripts/screenshots.sh (run under xvfb-run).
 //   karumoa_screenshots <output folder>
@@ -29,6 +30,8 @@
 #include "app/scripted_prompts.h"
 #include "app/splash_form.h"
 #include "envelope/kabe_form.h"
+#include "envelope/kouzou_keisan_form.h"
+#include "internal/situnai_keisan_form.h"
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
 #include "plan/popup_form.h"
@@ -63,10 +66,10 @@ void OpenRoom(AppContext& context, ScriptedPrompts& prompts, const char* file) {
                            QString::fromLatin1(file));
     context.forms().mdiForm().commands().project().File_Open();
     // A larger plan window, clear of the two tool windows, which stand at
-    // their default place over the top left corner of the frame.
+    // their first-start place in the top right corner of the frame.
     if (QMdiSubWindow* sub = context.forms().mainForm().subWindow()) {
-        sub->move(300, 10);
-        sub->resize(900, 420);
+        sub->move(0, 10);
+        sub->resize(760, 420);
     }
 }
 
@@ -135,6 +138,41 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
                                 QPointF(view.left + view.width / 2, view.top + view.height / 2));
     ok &= Shoot(folder, QStringLiteral("18-roof-floor-menu"));
     popUp.Mnu_Jyouge()->hide();
+    return ok;
+}
+
+// The two report windows over the example room: each as its command shows
+// it, the internal one scrolled to the end of its sheet, both arranged by
+// the three commands of the window menu, and the structural one
+// maximised.
+bool ShootReports(AppContext& context, ScriptedPrompts& prompts, const QString& folder) {
+    bool ok = true;
+    FrameCommands& commands = context.forms().mdiForm().commands();
+    prompts.ChooseNextFile(QStringLiteral(KARUMOA_EXAMPLE_ROOM));
+    commands.project().File_Open();
+    // The tool windows out of the way, at the bottom right of the screen.
+    ToolWindow::Place(context.forms().setteiHyouji(), 9800, 13500);
+    ToolWindow::Place(context.forms().goukeiHyouji(), 9000, 13500);
+
+    commands.Mnu_Kouzou_Keisan_Click();
+    ok &= Shoot(folder, QStringLiteral("19-structural-report"));
+    commands.Mnu_Situnai_Keisan_Click();
+    ok &= Shoot(folder, QStringLiteral("20-internal-report"));
+    auto& situnai = context.forms().Get<Situnai_Keisan_Form>(FormId::Situnai_Keisan_Form);
+    situnai.VScroll1()->setValue(situnai.VScroll1()->maximum());
+    situnai.HScroll1()->setValue(situnai.HScroll1()->maximum());
+    ok &= Shoot(folder, QStringLiteral("21-internal-report-scrolled-to-the-end"));
+
+    commands.Mnu_sayuu_Click();
+    ok &= Shoot(folder, QStringLiteral("22-reports-side-by-side"));
+    commands.Mnu_Jyouge_Click();
+    ok &= Shoot(folder, QStringLiteral("23-reports-stacked"));
+    commands.Mnu_Kasanete_Click();
+    ok &= Shoot(folder, QStringLiteral("24-reports-cascaded"));
+    auto& kouzou = context.forms().Get<Kouzou_Keisan_Form>(FormId::Kouzou_Keisan_Form);
+    kouzou.subWindow()->showMaximized();
+    ok &= Shoot(folder, QStringLiteral("25-structural-report-maximised"));
+    kouzou.subWindow()->showNormal();
     return ok;
 }
 
@@ -212,6 +250,7 @@ int main(int argc, char** argv) {
     help.close();
 
     ok &= ShootDialogs(context, prompts, folder);
+    ok &= ShootReports(context, prompts, folder);
 
     frame.commands().CloseRoom(false);
     return ok ? 0 : 1;

@@ -4,6 +4,7 @@
 // by the help command (contents, index, a link followed, back and forward)
 // and what it shows for a missing or unreadable file.
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -142,6 +143,20 @@ private Q_SLOTS:
         QVERIFY(!program_->forms().IsLoaded(FormId::About_Form));
         // The command makes a new one.
         QVERIFY(OpenAbout().isVisible());
+    }
+
+    void aboutBelongsToTheFrameAndComesBackToTheFront() {
+        About_Form& about = OpenAbout();
+        QCOMPARE(about.parentWidget(), &frame());
+        QVERIFY(about.isWindow());
+        // The frame clicked: the About window behind it, as far as the
+        // platform goes. The command brings the same window to the front.
+        frame().activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &frame());
+        frame().commands().Mnu_About_Click();
+        QCOMPARE(program_->forms().GetIfLoaded<About_Form>(FormId::About_Form), &about);
+        QVERIFY(about.isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), &about);
     }
 
     void withoutAnyToolTheButtonSaysSoAndTheWindowStays() {

@@ -62,6 +62,13 @@ inline void Type(QLineEdit* field, const QString& text) {
     }
 }
 
+// Clicks an option button or a check box on its caption, which is where it
+// takes a click when the layout makes it wider than its caption.
+inline void ClickOption(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      QPoint(button->sizeHint().width() / 2, button->height() / 2));
+}
+
 // The construction dialog shown in `mode` (0 wall, 1 roof, 2 floor).
 inline Kabe_Form& ShowKabe(Program& program, int mode) {
     program.ctx().Settei_Mode = static_cast<std::uint8_t>(mode);

@@ -190,10 +190,12 @@ private Q_SLOTS:
         QVERIFY(sub != nullptr);
         QCOMPARE(sub->mdiArea(), frame().mdiArea());
         QCOMPARE(plan->windowTitle(), QStringLiteral("作業デスク"));
+        // With it the two report windows, loaded hidden.
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 3);
         // A second New while the room is open changes nothing.
         frame().commands().Sinki_Ryouiki();
         QCOMPARE(program_->forms().mainFormIfLoaded(), plan);
-        QCOMPARE(frame().mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), 3);
     }
 
     void toolbarAndMenuCommandsRunTheSameCommand() {
@@ -211,8 +213,9 @@ private Q_SLOTS:
         QTest::newRow("roof") << "Mnu_Yane" << 1 << "屋根負荷設定";
         QTest::newRow("floor") << "Mnu_Yuka" << 2 << "床負荷設定";
         QTest::newRow("ventilation") << "Mnu_Kanki" << 10 << "";
-        QTest::newRow("outdoor keeps it") << "Mnu_Gaiki" << 7 << "";
-        QTest::newRow("occupants keep it") << "Mnu_Jintai" << 7 << "";
+        QTest::newRow("outdoor keeps it") << "Mnu_Gaiki" << 7 << "外気条件設定";
+        QTest::newRow("indoor keeps it") << "Mnu_Situnai" << 7 << "室内条件設定";
+        QTest::newRow("occupants keep it") << "Mnu_Jintai" << 7 << "人体発生熱量設定";
     }
     void dialogCommandsSetTheMode() {
         QFETCH(QString, item);
@@ -381,6 +384,9 @@ private Q_SLOTS:
         QCOMPARE(ToTwips(qRound(dpi)), 1440.0);
         QCOMPARE(QtPrompts::QtNameFilter(QStringLiteral("カルモア標準ファイル|*.kmd")),
                  QStringLiteral("カルモア標準ファイル (*.kmd)"));
+        QCOMPARE(QtPrompts::QtNameFilter(
+                     QStringLiteral("カルモア標準ファイル|*.kmd|すべてのファイル|*")),
+                 QStringLiteral("カルモア標準ファイル (*.kmd);;すべてのファイル (*)"));
     }
 
     void realSaveDialogStaysOpenForAMissingFolder() {

@@ -2,12 +2,15 @@
 // limits of thickness and size with their messages, the K stored for a
 // layer set and the air layer's share, the material lists, a wall starting
 // from the first wall's layers, and the roof and floor taking their size
-// from the plan.
+// from the plan; long material names shown whole, and Enter on a focused
+// button.
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include "calc/netukanryuu.h"
@@ -381,6 +384,64 @@ private Q_SLOTS:
         QTest::mouseClick(kabe.Cansel_Button(), Qt::LeftButton);
         QVERIFY(kabe.isHidden());
         QCOMPARE(room().Kabe.Count(), 2);
+    }
+
+    void enterOnAFocusedButtonPressesIt_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("walls");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("Return on 登録 registers")
+            << "Touroku_Button" << int(Qt::Key_Return) << 2 << false;
+        QTest::newRow("Enter on 登録 registers")
+            << "Touroku_Button" << int(Qt::Key_Enter) << 2 << false;
+        QTest::newRow("Return on キャンセル cancels")
+            << "Cansel_Button" << int(Qt::Key_Return) << 0 << false;
+        QTest::newRow("Return on ﾘｽﾄｸﾘｱ- clears")
+            << "Crear_Button" << int(Qt::Key_Return) << 0 << true;
+    }
+    void enterOnAFocusedButtonPressesIt() {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, walls);
+        QFETCH(bool, shown);
+        Kabe_Form& kabe = test::ShowKabe(*program_, 0);
+        test::AddLayer(kabe, 1, 0, QStringLiteral("150"));
+        test::Type(kabe.Haba_Edit(), QStringLiteral("6000"));
+        test::Type(kabe.Takasa_Edit(), QStringLiteral("2700"));
+        QPushButton* target = kabe.findChild<QPushButton*>(button);
+        QApplication::setActiveWindow(&kabe);
+        target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(target, static_cast<Qt::Key>(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(room().Kabe.Count(), walls);
+        QCOMPARE(kabe.isVisible(), shown);
+        QCOMPARE(kabe.Sou_Kazu(), shown ? 1 : 2);
+        QVERIFY(prompts().messages.empty());
+    }
+
+    void longMaterialNamesAreShownWhole() {
+        Kabe_Form& kabe = test::ShowKabe(*program_, 0);
+        test::AddLayer(kabe, 10, 1, QStringLiteral("25"));
+        test::AddLayer(kabe, 10, 2, QStringLiteral("50"));
+        test::AddLayer(kabe, 4, 0, QStringLiteral("9"));
+        const QTreeWidget* list = kabe.ListView1();
+        QCOMPARE(Rows(list, 0), (QStringList{QStringLiteral("押出法ポリスチレン1種"),
+                                             QStringLiteral("押出法ポリスチレン3種"),
+                                             QStringLiteral("インシュレーションボード")}));
+        const QFontMetrics metrics(list->font());
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            QVERIFY2(metrics.horizontalAdvance(item->text(0)) + 8 <= list->columnWidth(0),
+                     qPrintable(item->text(0)));
+            QCOMPARE(item->toolTip(0), item->text(0));
+        }
+        // Both columns in view.
+        QVERIFY(list->columnWidth(0) + list->columnWidth(1) <= list->viewport()->width());
+        // The material list shows the names whole too.
+        const QListWidget* materials = kabe.List1();
+        QVERIFY(metrics.horizontalAdvance(QStringLiteral("インシュレーションボード")) <=
+                materials->viewport()->width());
     }
 
     void roofAndFloorTakeThePlanSize() {

@@ -197,6 +197,33 @@ private Q_SLOTS:
                  QStringLiteral("窓の面積合計 0.00㎡"));
     }
 
+    void workAreaFollowsTheWindowAboveTheLegend_data() {
+        QTest::addColumn<float>("innerH");
+        QTest::addColumn<float>("workH");
+        QTest::addColumn<float>("southWallTop");
+        QTest::newRow("initial") << kInitialInnerHeight << kWorkHeight << 2400.0f;
+        QTest::newRow("smallest") << kMinInnerHeight << 2125.0f << 1400.0f;
+        QTest::newRow("maximised on 800 lines") << 10350.0f << 9975.0f << 7680.0f;
+        QTest::newRow("lower than the legend") << 300.0f << 0.0f << 0.0f;
+    }
+    void workAreaFollowsTheWindowAboveTheLegend() {
+        QFETCH(float, innerH);
+        QFETCH(float, workH);
+        QFETCH(float, southWallTop);
+        QCOMPARE(WorkAreaHeight(innerH), workH);
+        if (workH <= 0) {
+            return;
+        }
+        PlanMetrics m = Initial();
+        m.height = m.innerHeight = WorkAreaHeight(innerH);
+        // The south wall and its window button end above the legend.
+        model::RoomModel room;
+        karumoa::gui::test::AddWall(room, 5, 6000, 2700, {150}, {{1, 900, 900}});
+        const WallLayout south = LayoutWall(*room.Kabe.Item(1), 1, m);
+        QCOMPARE(south.wall.top, southWallTop);
+        QVERIFY(south.window->top + south.window->height <= workH);
+    }
+
     void resizeLimits_data() {
         QTest::addColumn<float>("innerW");
         QTest::addColumn<float>("innerH");

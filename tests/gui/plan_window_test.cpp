@@ -1,7 +1,8 @@
 // The plan window on screen: a new room's start values, the wall, window
-// and skylight buttons with their captions, tags, colours and tool tips,
-// the overhead view and north arrow, the menu switching, the resize
-// limits and the minimised window.
+// and skylight buttons with their captions, tags, colours (as painted) and
+// tool tips, the overhead view and north arrow, the menu switching, the
+// work area following the window within the resize limits, and the
+// minimised window.
 
 #include <QLabel>
 #include <QMdiArea>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <array>
 
 #include "app/frame_commands.h"
 #include "app/twips.h"
@@ -217,10 +219,11 @@ private Q_SLOTS:
         sub->resize(100, 100);
         QCOMPARE(sub->height(), ToPixels(2500));
         QCOMPARE(sub->width(), ToPixels(3000));
-        // Growing the window widens the work area, never its height.
+        // The work area follows the window, above the legend's band.
         sub->resize(900, 400);
         QCOMPARE(plan().Sagyou_Eria()->width(), plan().width());
-        QCOMPARE(plan().Sagyou_Eria()->height(), ToPixels(3375));
+        QCOMPARE(plan().Sagyou_Eria()->height(), plan().height() - ToPixels(375));
+        QCOMPARE(plan().StatusBar1()->y(), plan().Sagyou_Eria()->height());
         test::AddWall(room(), 1, 5400, 2700);
         sub->resize(800, 400);
         // The resize rebuilt the plan for the new width.
@@ -228,6 +231,47 @@ private Q_SLOTS:
         QCOMPARE(plan().Kabe_Button(0)->width(),
                  ToPixels(0.2 * ToTwips(plan().width()) + 0.6 * ToTwips(plan().width())) -
                      ToPixels(0.2 * ToTwips(plan().width())));
+    }
+
+    void buttonsArePaintedFlatInTheLegendColours() {
+        OpenRoom();
+        test::AddWall(room(), 1, 8000, 2700, {150}, {{1, 900, 900}}, 0.81f, true, 0);
+        test::AddWall(room(), 3, 4000, 2700, {150}, {{1, 900, 900}}, 0.81f, false, 1);
+        test::AddWall(room(), 5, 8000, 2700, {150}, {}, 0.0f, true, 2);
+        test::AddWall(room(), 7, 4000, 2700, {150}, {}, 0.0f, true, 3);
+        test::AddRoofOrFloor(room().Yane, 0, 8000, 4000);
+        test::AddSkylight(room(), 1, false);
+        plan().Kabe_Seisaku();
+        const QImage image = plan().grab().toImage();
+        // Just inside the border, clear of the caption.
+        auto colourOf = [&](const QWidget* w) {
+            return image.pixelColor(w->mapTo(&plan(), QPoint(3, 3)));
+        };
+        const std::array<std::pair<QWidget*, QColor>, 7> expected{{
+            {plan().Kabe_Button(0), QColor(192, 192, 192)},
+            {plan().Kabe_Button(1), QColor(0, 255, 0)},
+            {plan().Kabe_Button(2), QColor(255, 128, 255)},
+            {plan().Kabe_Button(3), QColor(255, 255, 0)},
+            {plan().Mado_Button(0), QColor(128, 128, 255)},
+            {plan().Mado_Button(1), QColor(128, 255, 255)},
+            {plan().Yane_Mado_Button(), QColor(128, 255, 255)},
+        }};
+        for (const auto& [button, colour] : expected) {
+            QVERIFY(button->isVisible());
+            QCOMPARE(colourOf(button), colour);
+            // The same colour everywhere inside, no shading.
+            QCOMPARE(image.pixelColor(
+                         button->mapTo(&plan(), QPoint(button->width() - 4, button->height() - 4))),
+                     colour);
+        }
+        // A visible border.
+        QVERIFY(image.pixelColor(plan().Kabe_Button(1)->mapTo(&plan(), QPoint(0, 0))) !=
+                QColor(0, 255, 0));
+        // The legend shows the wall colours.
+        for (int panel : {1, 2, 4}) {
+            QCOMPARE(plan::LegendIcon(panel).toImage().pixelColor(6, 6),
+                     colourOf(plan().Kabe_Button(panel - 1)));
+        }
     }
 
     void minimisedWindowKeepsItsLayoutButUpdatesTheRest() {

@@ -1,9 +1,11 @@
-// The context menus of the plan (which menu a right-click opens, its
-// enabled items and check marks, its commands) and the deletions with both
+// The context menus of the plan (which menu a right-click, the Menu key or
+// Shift+F10 opens, its enabled items and check marks, its commands, the Tab
+// order of the plan's elements) and the deletions with both
 // answers to each question, their cascades and the menus they re-enable.
 
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -221,6 +223,62 @@ private Q_SLOTS:
         RightClick(plan().Sagyou_Eria(), ViewCentre());
         QCOMPARE(opened_.size(), 4);
         QVERIFY(!On("Mnu_Yane") && !On("Mnu_Yuka"));
+    }
+
+    void menuKeyOpensWhatARightClickOpens_data() {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        for (const char* element :
+             {"Kabe_Button_2", "Mado_Button_1", "Jyoukuu_Shape", "Yane_Mado_Button"}) {
+            QTest::addRow("%s, Menu key", element) << element << int(Qt::Key_Menu) << 0;
+            QTest::addRow("%s, Shift+F10", element)
+                << element << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        }
+    }
+    void menuKeyOpensWhatARightClickOpens() {
+        QFETCH(QString, element);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QWidget* w = plan().findChild<QWidget*>(element);
+        QVERIFY(w != nullptr && w->isVisible());
+        QVERIFY(w->focusPolicy() & Qt::TabFocus);
+        room().Kabe_Bangou = 0;
+        if (w == plan().Jyoukuu_Shape()) {
+            RightClick(plan().Sagyou_Eria(), ViewCentre());
+        } else {
+            RightClick(w);
+        }
+        QCOMPARE(opened_.size(), 1);
+        const std::int16_t clicked = room().Kabe_Bangou;
+        room().Kabe_Bangou = 0;
+        QTest::keyClick(w, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(opened_.size(), 2);
+        QCOMPARE(opened_[1], opened_[0]);
+        QCOMPARE(room().Kabe_Bangou, clicked);
+        // The keyboard stays where it was.
+        QCOMPARE(w->window()->focusWidget(), w);
+        // A command chosen from the keyboard acts as from the mouse.
+        if (element == QStringLiteral("Kabe_Button_2")) {
+            Choose(QStringLiteral("Mnu_Hikage_Zokusei"));
+            QTest::keyClick(w, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(room().Kabe.Item(3)->Zokusei, std::int16_t{1});
+        }
+    }
+
+    void tabGoesThroughWallsWindowsViewAndSkylight() {
+        frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+        plan().Kabe_Button(0)->setFocus(Qt::TabFocusReason);
+        QStringList tabbed;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            tabbed << QApplication::focusWidget()->objectName();
+        }
+        // The west wall has no windows: its window button is passed over.
+        QCOMPARE(tabbed, (QStringList{"Kabe_Button_1", "Kabe_Button_2", "Kabe_Button_3",
+                                      "Mado_Button_0", "Mado_Button_1", "Mado_Button_2",
+                                      "Jyoukuu_Shape", "Yane_Mado_Button"}));
     }
 
     void noViewNoMenu() {

@@ -1,15 +1,21 @@
-// Save and Open through the frame: the file dialog's request, the no-wall
-// message, the titles, the unsaved-changes question for every answer, and
-// what a cancelled or failed save and a refused file leave behind.
+// Save and Open through the frame: the file dialog's request and starting
+// folder, the no-wall message, the titles, the unsaved-changes question for
+// every answer, what a cancelled or failed save and a refused file leave
+// behind, and a file opened from the command line or dropped on the frame.
 
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "app/frame_commands.h"
+#include "app/module1.h"
 #include "calc/load_totals.h"
 #include "calc/room_results.h"
 #include "gui_test_support.h"
@@ -199,7 +205,7 @@ private Q_SLOTS:
         project().File_Open();
         const FileDialogRequest& r = prompts().fileDialogs.at(0);
         QCOMPARE(r.mode, FileDialogRequest::Mode::Open);
-        QCOMPARE(r.filter, QStringLiteral("カルモア標準ファイル|*.kmd"));
+        QCOMPARE(r.filter, QStringLiteral("カルモア標準ファイル|*.kmd|すべてのファイル|*"));
         QVERIFY(r.fileMustExist && r.hideReadOnly);
         QVERIFY(prompts().messages.empty());
 
@@ -325,6 +331,113 @@ private Q_SLOTS:
         QVERIFY(room() == before);
         QCOMPARE(frame().windowTitle(), QStringLiteral("カルモア  (無題)"));
         QVERIFY(program_->forms().IsLoaded(FormId::Main_Form));
+    }
+
+    void dialogsStartInTheRoomsFolderElseTheLastElseHome() {
+        const auto startedIn = [this] { return prompts().fileDialogs.back().initialFolder; };
+        const QString rooms = QFileInfo(kRooms + "one-wall.kmd").absolutePath();
+        // Nothing used yet: the home folder.
+        prompts().ChooseNextFile(kRooms + "one-wall.kmd");
+        project().File_Open();
+        QCOMPARE(startedIn(), QDir::homePath());
+        // The open room's file, for Save and for Open.
+        room().Hozon_Flag = false;
+        prompts().ChooseNextFile(Temp("saved.kmd"));
+        QVERIFY(project().Save_Us());
+        QCOMPARE(startedIn(), rooms);
+        prompts().ChooseNextFile(QString());
+        project().File_Open();
+        QCOMPARE(startedIn(), dir_->path());
+        // A room chosen but refused changes the folder used last, not the
+        // room's file.
+        prompts().ChooseNextFile(kBroken + "truncated.kmd");
+        project().File_Open();
+        prompts().ChooseNextFile(QString());
+        project().File_Open();
+        QCOMPARE(startedIn(), dir_->path());
+        // A new room has no file: the folder used last, remembered.
+        QVERIFY(frame().commands().CloseRoom());
+        frame().commands().Sinki_Ryouiki();
+        test::AddWall(room(), 1, 5400, 2700);
+        prompts().ChooseNextFile(QString());
+        QVERIFY(!project().Save_Us());
+        QCOMPARE(startedIn(), QFileInfo(kBroken + "truncated.kmd").absolutePath());
+        QCOMPARE(program_->ctx().settings().ReadText("Fairu", "Foruda", QString()),
+                 QFileInfo(kBroken + "truncated.kmd").absolutePath());
+        // A remembered folder that is gone: home again.
+        program_->ctx().settings().WriteText("Fairu", "Foruda", Temp("gone"));
+        prompts().ChooseNextFile(QString());
+        project().File_Open();
+        QCOMPARE(startedIn(), QDir::homePath());
+    }
+
+    void fileOnTheCommandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("walls");
+        QTest::addColumn<QString>("message");
+        const QString broken = QFileInfo(kBroken + "five-walls.kmd").absoluteFilePath();
+        QTest::newRow("a room") << QStringList{"karumoa", kRooms + "one-wall.kmd"}
+                                << "カルモア  (one-wall.kmd)" << 1 << QString();
+        QTest::newRow("relative to the current folder")
+            << QStringList{"karumoa", "one-wall.kmd"} << "カルモア  (one-wall.kmd)" << 1
+            << QString();
+        QTest::newRow("further arguments ignored")
+            << QStringList{"karumoa", kRooms + "one-wall.kmd", kBroken + "five-walls.kmd"}
+            << "カルモア  (one-wall.kmd)" << 1 << QString();
+        QTest::newRow("refused: no room")
+            << QStringList{"karumoa", kBroken + "five-walls.kmd"} << "カルモア" << -1
+            << QStringLiteral("「%1」を開けませんでした。\n").arg(broken);
+        QTest::newRow("no file") << QStringList{"karumoa"} << "カルモア" << -1 << QString();
+    }
+    void fileOnTheCommandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, title);
+        QFETCH(int, walls);
+        QFETCH(QString, message);
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(kRooms);
+        Module1::OpenArguments(program_->ctx(), arguments);
+        QDir::setCurrent(cwd);
+        QCOMPARE(frame().windowTitle(), title);
+        QCOMPARE(program_->forms().IsLoaded(FormId::Main_Form), walls >= 0);
+        if (walls >= 0) {
+            QCOMPARE(room().Kabe.Count(), walls);
+            QVERIFY(!frame().IsEnabled(FrameItem::Mnu_Sinki_Ryouiki));
+        } else {
+            QVERIFY(frame().IsEnabled(FrameItem::Mnu_Sinki_Ryouiki));
+            QVERIFY(!frame().IsEnabled(FrameItem::Toolbar1_Button3));
+        }
+        QCOMPARE(prompts().messages.size(), std::size_t{message.isEmpty() ? 0u : 1u});
+        if (!message.isEmpty()) {
+            QVERIFY2(prompts().messages[0].text.startsWith(message),
+                     qPrintable(prompts().messages[0].text));
+        }
+        QVERIFY(prompts().fileDialogs.empty());
+    }
+
+    void droppedFileOpensAfterTheQuestion() {
+        ChangedRoom();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(kRooms + "one-wall.kmd")});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&frame(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame(), &drop);
+        prompts().AnswerNext(PromptAnswer::No);
+        QTRY_COMPARE(frame().windowTitle(), QStringLiteral("カルモア  (one-wall.kmd)"));
+        QCOMPARE(prompts().messages.size(), std::size_t{1});
+        QCOMPARE(prompts().messages[0].text, QStringLiteral("保存しますか？"));
+        QCOMPARE(room().Kabe.Item(1)->Yoko, 6000);
+        // Two files at once are not taken.
+        data.setUrls({QUrl::fromLocalFile(kRooms + "one-wall.kmd"),
+                      QUrl::fromLocalFile(kRooms + "diagonal-room.kmd")});
+        QDragEnterEvent both(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        both.ignore();
+        QApplication::sendEvent(&frame(), &both);
+        QVERIFY(!both.isAccepted());
     }
 
     void openWorksWithoutReferenceTables() {

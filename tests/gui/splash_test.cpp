@@ -94,6 +94,8 @@ private Q_SLOTS:
         QVERIFY(!splash.findChild<QLabel*>("imgLogo")->pixmap().isNull());
         QVERIFY(splash.findChild<QFrame*>("Frame1") != nullptr);
         QCOMPARE(splash.windowTitle(), QStringLiteral("カルモア"));
+        // No title bar, so no buttons on it whatever the window manager.
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(!(splash.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(splash.windowFlags() & Qt::WindowSystemMenuHint));
         QCOMPARE(splash.minimumSize(), splash.maximumSize());

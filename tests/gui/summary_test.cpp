@@ -8,11 +8,15 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <functional>
 
@@ -426,8 +430,14 @@ private Q_SLOTS:
         const std::array<double, 4> widths{1000, 1400, 1000, 1200};
         for (int c = 0; c < 4; ++c) {
             QCOMPARE(list->headerItem()->text(c), headers[c]);
-            QCOMPARE(list->header()->sectionSize(c), ToPixels(widths[static_cast<std::size_t>(c)]));
+            if (c < 3) {
+                QCOMPARE(list->header()->sectionSize(c),
+                         ToPixels(widths[static_cast<std::size_t>(c)]));
+            }
         }
+        // The last column takes what the others leave, never less than its own.
+        QCOMPARE(list->header()->sectionSize(3),
+                 std::max(ToPixels(1200), list->viewport()->width() - ToPixels(3400)));
         QVERIFY(list->headerItem()->textAlignment(3) & Qt::AlignRight);
         QCOMPARE(list->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(list->topLevelItemCount(), 5);
@@ -479,7 +489,10 @@ private Q_SLOTS:
 
     // --- Placement by New room.
 
-    void newRoomPlacesBothWindowsFromTheDefaults() {
+    void newRoomPlacesBothWindowsAsStored() {
+        RememberedSettings& settings = program_->ctx().settings();
+        settings.WriteSet_Form({500, 0, 4164, 1764});
+        settings.WriteGoukei_Form(500, 0);
         frame().commands().Sinki_Ryouiki();
         Settei_Hyouji_Form& settei = forms().setteiHyouji();
         Goukei_Hyouji_Form& goukei = forms().goukeiHyouji();
@@ -495,6 +508,110 @@ private Q_SLOTS:
         QVERIFY(Near(ToolWindow::OuterHeight(settei), 1764));
         QVERIFY(!frame().IsEnabled(FrameItem::Mnu_Settei_Jyouken));
         QVERIFY(!frame().IsEnabled(FrameItem::Mnu_Fuka_Goukei));
+    }
+
+    void firstNewRoomPlacesBothWindowsClearOfTheFrameAndEachOther() {
+        frame().setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+        frame().commands().Sinki_Ryouiki();
+        Settei_Hyouji_Form& settei = forms().setteiHyouji();
+        Goukei_Hyouji_Form& goukei = forms().goukeiHyouji();
+        const int caption = ToolWindow::CaptionPixels(&frame());
+        auto outer = [caption](const QWidget& w) {
+            return w.geometry().adjusted(0, -caption, 0, 0);
+        };
+        auto global = [](const QWidget* w) {
+            return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+        };
+        const QRect menus = global(frame().menuBar());
+        const QRect toolbar = global(frame().findChild<QToolBar*>(QStringLiteral("Toolbar1")));
+        const QRect client = global(frame().mdiArea());
+        for (const QWidget* w : {static_cast<QWidget*>(&settei), static_cast<QWidget*>(&goukei)}) {
+            QVERIFY(w->isVisible());
+            QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+            QVERIFY(!outer(*w).intersects(menus));
+            QVERIFY(!outer(*w).intersects(toolbar));
+            QVERIFY(client.contains(outer(*w)));
+        }
+        QVERIFY(!outer(settei).intersects(outer(goukei)));
+        // Side by side, the load total at the right edge.
+        QCOMPARE(settei.geometry().top(), goukei.geometry().top());
+        QVERIFY(settei.geometry().right() < goukei.geometry().left());
+        QVERIFY(client.right() - goukei.geometry().right() <= 2 * ToolWindow::kGapPixels);
+        // All four columns and all five rows of the settings in view.
+        QVERIFY(ToolWindow::ClientWidth(settei) <= 5208 &&
+                ToolWindow::ClientHeight(settei) <= 1800);
+        QTreeWidget* list = settei.ListView1();
+        QCOMPARE(list->topLevelItemCount(), 5);
+        const QHeaderView* header = list->header();
+        QVERIFY(header->sectionPosition(3) + header->sectionSize(3) <= list->viewport()->width());
+        QVERIFY(header->sectionSize(3) >= ToPixels(1200));
+        QVERIFY(list->visualItemRect(list->topLevelItem(4)).bottom() < list->viewport()->height());
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        // Once closed there, they come back where they were.
+        const QRect setteiPlace = settei.geometry();
+        const QRect goukeiPlace = goukei.geometry();
+        QVERIFY(frame().commands().CloseRoom());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        frame().commands().Sinki_Ryouiki();
+        QCOMPARE(forms().setteiHyouji().geometry(), setteiPlace);
+        QCOMPARE(forms().goukeiHyouji().geometry().topLeft(), goukeiPlace.topLeft());
+    }
+
+    void firstStartPlaces_data() {
+        QTest::addColumn<QRect>("frameClient");
+        QTest::addColumn<QSize>("settei");
+        QTest::addColumn<bool>("sideBySide");
+        QTest::newRow("1280 wide") << QRect(0, 60, 1280, 700) << QSize(347, 100) << true;
+        QTest::newRow("offset frame") << QRect(200, 300, 900, 400) << QSize(347, 100) << true;
+        QTest::newRow("just wide enough") << QRect(0, 0, 520, 400) << QSize(347, 100) << true;
+        QTest::newRow("too narrow: one below the other")
+            << QRect(0, 0, 500, 400) << QSize(347, 100) << false;
+    }
+    void firstStartPlaces() {
+        QFETCH(QRect, frameClient);
+        QFETCH(QSize, settei);
+        QFETCH(bool, sideBySide);
+        const QSize goukei(133, 24);
+        const int caption = 20;
+        const ToolWindow::FirstPlaces p =
+            ToolWindow::FirstStartPlaces(frameClient, settei, goukei, caption);
+        QCOMPARE(p.settei.size(), settei);
+        QCOMPARE(p.goukei.size(), goukei);
+        const QRect s = p.settei.adjusted(0, -caption, 0, 0);
+        const QRect g = p.goukei.adjusted(0, -caption, 0, 0);
+        QVERIFY(frameClient.contains(s));
+        QVERIFY(frameClient.contains(g));
+        QVERIFY(!s.adjusted(-4, -4, 4, 4).intersects(g));
+        QCOMPARE(g.right(), frameClient.right() - ToolWindow::kGapPixels);
+        QCOMPARE(g.top(), frameClient.top() + ToolWindow::kGapPixels);
+        QCOMPARE(s.top() == g.top(), sideBySide);
+    }
+
+    void reachablePlaces_data() {
+        QTest::addColumn<QRect>("client");
+        QTest::addColumn<QRect>("expected");
+        const QRect on(100, 100, 300, 100);
+        QTest::newRow("on the screen: as it is") << on << on;
+        QTest::newRow("partly off to the right: as it is")
+            << QRect(1100, 100, 300, 100) << QRect(1100, 100, 300, 100);
+        QTest::newRow("title bar above the screen")
+            << QRect(100, 5, 300, 100) << QRect(100, 20, 300, 100);
+        QTest::newRow("only the title bar on the screen: as it is")
+            << QRect(100, 799, 300, 100) << QRect(100, 799, 300, 100);
+        QTest::newRow("title bar out of reach on the left")
+            << QRect(-280, 100, 300, 100) << QRect(-252, 100, 300, 100);
+        QTest::newRow("wholly off: wholly back")
+            << QRect(-9000, 5000, 300, 100) << QRect(0, 720, 300, 100);
+        QTest::newRow("on the second screen: as it is")
+            << QRect(1500, 300, 300, 100) << QRect(1500, 300, 300, 100);
+        QTest::newRow("above the second screen")
+            << QRect(1500, -10, 300, 100) << QRect(1500, 20, 300, 100);
+    }
+    void reachablePlaces() {
+        QFETCH(QRect, client);
+        QFETCH(QRect, expected);
+        const QList<QRect> screens{QRect(0, 0, 1280, 820), QRect(1280, 0, 1024, 768)};
+        QCOMPARE(ToolWindow::ReachableClientRect(client, 20, screens), expected);
     }
 
     void positionsAreWrittenWhenClosedForRealAndReadByTheNextNewRoom() {
@@ -542,14 +659,22 @@ private Q_SLOTS:
                  QStringLiteral("1500"));
     }
 
-    void aPositionOffTheDesktopIsPulledBackOntoIt() {
-        program_->ctx().settings().WriteText("Set_Form", "Top", "150000");
-        program_->ctx().settings().WriteText("Set_Form", "Left", "-90000");
+    void aStoredPlaceOffTheDesktopOrTooSmallIsCorrected() {
+        RememberedSettings& settings = program_->ctx().settings();
+        settings.WriteSet_Form({150000, -90000, 1, 1});
+        settings.WriteGoukei_Form(-4000, 0);
         frame().commands().Sinki_Ryouiki();
+        Settei_Hyouji_Form& settei = forms().setteiHyouji();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(screen.contains(forms().setteiHyouji().geometry()));
-        // A position on the desktop is used as read.
-        QVERIFY(Near(ToolWindow::Top(forms().goukeiHyouji()), 500));
+        QVERIFY(screen.contains(settei.geometry()));
+        // Big enough for the headers and a row, not one pixel.
+        QCOMPARE(settei.size(), settei.minimumSize());
+        QVERIFY(settei.height() > settei.ListView1()->header()->sizeHint().height());
+        QVERIFY(settei.width() >= ToPixels(1000));
+        // The load total's title bar is brought down onto the screen.
+        QCOMPARE(forms().goukeiHyouji().geometry().top(),
+                 screen.top() + ToPixels(ToolWindow::kCaptionTwips));
+        QVERIFY(Near(ToolWindow::Left(forms().goukeiHyouji()), 0));
     }
 };
 

@@ -207,6 +207,9 @@ std::string SaveError::Message() const {
             return "読み取り専用のファイルです。上書きしませんでした。";
         case Kind::kNotRegularFile:
             return "保存先は通常のファイルではありません（FIFO やデバイスには保存できません）。";
+        case Kind::kNoNewFiles:
+            return "保存先のフォルダには新しいファイルを作成できません。別のフォルダを選んで下さい"
+                   "。";
     }
     return {};
 }

@@ -120,6 +120,7 @@ struct SaveError {
         kNone,
         kWrite,           // the room cannot be written as a project file (see write)
         kFileSystem,      // creating, writing, syncing or renaming failed (error_number)
+        kNoNewFiles,      // the folder exists but takes no new file (as /proc, with ENOENT)
         kReadOnly,        // the target's mode bits do not let the user write it
         kNotRegularFile,  // the target is a FIFO, a device or a socket
     };

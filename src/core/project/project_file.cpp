@@ -319,7 +319,18 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         temporary = (folder / TemporaryName(base, attempt)).string();
         raw = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (raw < 0 && errno != EEXIST) {
-            return SaveFailure(error, errno);
+            const int e = errno;
+            // "No such file" for a file about to be created in a folder that
+            // is there: the file system takes no new files (/proc).
+            std::error_code ec;
+            if (e == ENOENT && fs::is_directory(folder.empty() ? fs::path(".") : folder, ec)) {
+                SaveFailure(error, e);
+                if (error) {
+                    error->kind = SaveError::Kind::kNoNewFiles;
+                }
+                return false;
+            }
+            return SaveFailure(error, e);
         }
     }
     if (raw < 0) {

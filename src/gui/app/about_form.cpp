@@ -11,10 +11,17 @@
 
 #include "app/app_context.h"
 #include "app/module1.h"
+#include "app/phrase_lines.h"
 #include "app/prompts.h"
 #include "app/resources.h"
 
 namespace karumoa::gui {
+namespace {
+
+// The widest line of the notices, in pixels.
+constexpr int kTextWidth = 340;
+
+}  // namespace
 
 About_Form::About_Form(AppContext& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -43,11 +50,12 @@ About_Form::About_Form(AppContext& context, QWidget* parent)
 
     auto* Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    Label1->setWordWrap(true);
-    Label1->setText(QStringLiteral(
-        "一室の冷房負荷を、構造体・人体・照明・換気について式と数値を示しながら求める"
-        "プログラムです。\n参照データには推定値が含まれています。詳しくはヘルプの"
-        "「参照データと出典」をご覧ください。"));
+    SetPhraseText(*Label1,
+                  QStringLiteral("一室の冷房負荷を、構造体・人体・照明・換気について式と数値を"
+                                 "示しながら求めるプログラムです。\n参照データには推定値が"
+                                 "含まれています。詳しくはヘルプの「参照データと出典」を"
+                                 "ご覧ください。"),
+                  kTextWidth);
 
     auto* Line1 = new QFrame(this);
     Line1->setObjectName("Line1");
@@ -56,11 +64,11 @@ About_Form::About_Form(AppContext& context, QWidget* parent)
 
     auto* lblDisclaimer = new QLabel(this);
     lblDisclaimer->setObjectName("lblDisclaimer");
-    lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setText(QStringLiteral(
-        "本プログラムによる計算結果、およびその結果に基づいて行われた設計の不具合について、"
-        "作成者はいかなる責任も負いません。計算結果は設計者ご自身の判断で確認のうえ"
-        "ご使用ください。"));
+    SetPhraseText(*lblDisclaimer,
+                  QStringLiteral("本プログラムによる計算結果、およびその結果に基づいて行われた"
+                                 "設計の不具合について、作成者はいかなる責任も負いません。"
+                                 "計算結果は設計者ご自身の判断で確認のうえご使用ください。"),
+                  kTextWidth);
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName("cmdOK");
@@ -98,9 +106,7 @@ About_Form::About_Form(AppContext& context, QWidget* parent)
     outer->addWidget(Line1);
     outer->addLayout(bottom);
 
-    lblDisclaimer->setMinimumWidth(340);
-    Label1->setMinimumWidth(340);
-    // A fixed dialog as large as its wrapped texts need.
+    // A fixed dialog as large as its texts need.
     outer->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -4,10 +4,14 @@
 // names its controls and treats Enter the same way.
 
 #include <QString>
+#include <QStringList>
 #include <string_view>
 
 class QLabel;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
+class QTabBar;
 class QWidget;
 
 namespace karumoa::gui {
@@ -18,11 +22,25 @@ inline QString FromUtf8(std::string_view text) {
 }
 
 // A push button with its object name. It is never a default button: in the
-// dialogs Enter belongs to the field that has the focus (it adds a layer or
-// a window), not to a button.
+// dialogs Enter belongs to the control that has the focus: a field (where
+// it adds a layer or a window), or a button, which it presses as Space does.
 QPushButton* MakeButton(const QString& caption, const char* objectName, QWidget* parent);
 
 // A label with its object name.
 QLabel* MakeLabel(const QString& caption, const char* objectName, QWidget* parent);
+
+// A box that only shows a number the program writes into it: read-only,
+// passed over by the Tab key, right-aligned, as wide as `widest`.
+QLineEdit* MakeDisplayBox(const char* objectName, const QString& widest, QWidget* parent);
+
+// The row of the selected item of a one-choice list, -1 when no item is
+// selected (the current row of a list need not be selected).
+int SelectedRow(const QListWidget* list);
+// Selects row `row` of a one-choice list as its current row; a row outside
+// the list leaves no row selected or current. Signals only on a change.
+void SelectRow(QListWidget* list, int row);
+
+// A strip of tabs of their natural widths, over a base line.
+QTabBar* MakeTabBar(const char* objectName, const QStringList& captions, QWidget* parent);
 
 }  // namespace karumoa::gui

@@ -1,5 +1,6 @@
 #include "app/form_registry.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "app/about_form.h"
@@ -7,7 +8,12 @@
 #include "app/mdi_form1.h"
 #include "app/splash_form.h"
 #include "app/window_order.h"
+#include "envelope/gaiki_jyouken_form.h"
 #include "envelope/kabe_form.h"
+#include "envelope/kouzou_keisan_form.h"
+#include "envelope/situnai_jyouken_form.h"
+#include "internal/jintai_form.h"
+#include "internal/situnai_keisan_form.h"
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
 #include "plan/popup_form.h"
@@ -47,8 +53,19 @@ QWidget* FormRegistry::Create(FormId id) {
             mdiForm().AddChildWindow(form);
             return form;
         }
+        case FormId::Kouzou_Keisan_Form: {
+            auto* form = new Kouzou_Keisan_Form(context_);
+            mdiForm().AddChildWindow(form);
+            return form;
+        }
+        case FormId::Situnai_Keisan_Form: {
+            auto* form = new Situnai_Keisan_Form(context_);
+            mdiForm().AddChildWindow(form);
+            return form;
+        }
         case FormId::About_Form:
-            return new About_Form(context_);
+            // Owned by the frame, so that clicking the frame cannot bury it.
+            return new About_Form(context_, &mdiForm());
         case FormId::Settei_Hyouji_Form:
             return new Settei_Hyouji_Form(context_);
         case FormId::Goukei_Hyouji_Form:
@@ -59,6 +76,12 @@ QWidget* FormRegistry::Create(FormId id) {
             return new Mado_Form(context_, &mdiForm());
         case FormId::PopUp_Form:
             return new PopUp_Form(context_);
+        case FormId::Gaiki_Jyouken_Form:
+            return new Gaiki_Jyouken_Form(context_, &mdiForm());
+        case FormId::Situnai_Jyouken_Form:
+            return new Situnai_Jyouken_Form(context_, &mdiForm());
+        case FormId::Jintai_Form:
+            return new Jintai_Form(context_, &mdiForm());
         default:
             // Windows of later parts of the program are created here.
             return nullptr;
@@ -167,6 +190,10 @@ PopUp_Form& FormRegistry::popUpForm() {
     return Get<PopUp_Form>(FormId::PopUp_Form);
 }
 
+Jintai_Form& FormRegistry::jintaiForm() {
+    return Get<Jintai_Form>(FormId::Jintai_Form);
+}
+
 void FormRegistry::LoadResultWindows() {
     context_.RecalculateRoom();
     Load(FormId::Situnai_Keisan_Form);
@@ -183,24 +210,44 @@ void FormRegistry::LoadRoomDialogs() {
 
 void FormRegistry::PlaceToolWindows() {
     const WindowPlacement set = context_.settings().Set_Form();
-    Settei_Hyouji_Form& settei = setteiHyouji();
-    ToolWindow::SetOuterSize(settei, set.width, set.height);
-    ToolWindow::Place(settei, set.top, set.left);
     const WindowPlacement goukeiPlace = context_.settings().Goukei_Form();
+    Settei_Hyouji_Form& settei = setteiHyouji();
     Goukei_Hyouji_Form& goukei = goukeiHyouji();
-    ToolWindow::Place(goukei, goukeiPlace.top, goukeiPlace.left);
+    // Nothing remembered yet: beside each other at the right of the frame,
+    // clear of its menus, its toolbar and each other.
+    const int caption = ToolWindow::CaptionPixels(&mdiForm());
+    const QWidget* area = mdiForm().mdiArea();
+    const ToolWindow::FirstPlaces first =
+        ToolWindow::FirstStartPlaces(QRect(area->mapToGlobal(QPoint(0, 0)), area->size()),
+                                     settei.FullListClientSize(), goukei.size(), caption);
+    if (set.stored) {
+        ToolWindow::SetOuterSize(settei, set.width, set.height);
+        ToolWindow::Place(settei, set.top, set.left);
+    } else {
+        settei.setGeometry(first.settei);
+    }
+    if (goukeiPlace.stored) {
+        ToolWindow::Place(goukei, goukeiPlace.top, goukeiPlace.left);
+    } else {
+        goukei.setGeometry(first.goukei);
+    }
     Saizenmen_Set(settei, 1);
     Saizenmen_Set(goukei, 1);
 }
 
+// The report windows hold the room's numbers: while a room is open they
+// are loaded (hidden) if they are not; without a room there is nothing to
+// draw and they stay closed.
 void FormRegistry::RefreshInternalReport() {
-    // Situnai_Keisan_Form.Jintai_Keisan is called here once the window
-    // exists: it builds its sheet from context_.results().
+    if (mainFormIfLoaded() != nullptr) {
+        Get<Situnai_Keisan_Form>(FormId::Situnai_Keisan_Form).Jintai_Keisan();
+    }
 }
 
 void FormRegistry::RefreshStructuralReport() {
-    // Kouzou_Keisan_Form.Saihyouji is called here once the window exists:
-    // it builds its sheet from context_.results().
+    if (mainFormIfLoaded() != nullptr) {
+        Get<Kouzou_Keisan_Form>(FormId::Kouzou_Keisan_Form).Saihyouji();
+    }
 }
 
 void FormRegistry::PlanRebuilt() {
@@ -242,7 +289,9 @@ void FormRegistry::ConditionsEdited() {
 }
 
 void FormRegistry::FitStructuralReport() {
-    // Kouzou_Keisan_Form.Eria_Tyousei is called here when it is loaded.
+    if (auto* kouzou = GetIfLoaded<Kouzou_Keisan_Form>(FormId::Kouzou_Keisan_Form)) {
+        kouzou->Eria_Tyousei();
+    }
 }
 
 void FormRegistry::CloseResultWindows() {

@@ -28,6 +28,7 @@ class PopUp_Form;
 class frmSplash;
 class Settei_Hyouji_Form;
 class Goukei_Hyouji_Form;
+class Jintai_Form;
 
 enum class FormId {
     MDIForm1,
@@ -113,6 +114,8 @@ public:
     Kabe_Form& kabeForm();
     Mado_Form& madoForm();
     PopUp_Form& popUpForm();
+    // The occupant dialog, also the windows' way to the occupant table.
+    Jintai_Form& jintaiForm();
 
     // --- Room-wide steps, each naming the windows it reaches in order.
     // Windows of later parts of the program join these steps here.
@@ -127,7 +130,8 @@ public:
     void LoadRoomDialogs();
     // New room: Settei_Hyouji_Form placed from "Set_Form" (top, left,
     // width, height), Goukei_Hyouji_Form from "Goukei_Form" (top, left),
-    // then Saizenmen_Set(…, 1) for each.
+    // then Saizenmen_Set(…, 1) for each. A window without a remembered
+    // place goes to its first-start place (ToolWindow::FirstStartPlaces).
     void PlaceToolWindows();
     // End of every plan rebuild (Main_Form.Kabe_Seisaku): the room's
     // results recalculated, then Situnai_Keisan_Form.Jintai_Keisan,

@@ -177,8 +177,12 @@ void FrameCommands::Mnu_Netu_Help_Click() {
 }
 
 void FrameCommands::Mnu_About_Click() {
+    // Shown again when it is open already: brought to the front, like the
+    // help viewer.
     if (QWidget* about = context_.forms().Load(FormId::About_Form)) {
         about->show();
+        about->raise();
+        about->activateWindow();
     }
 }
 

@@ -3,19 +3,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 
 #include "app/app_context.h"
 #include "app/frame_commands.h"
 #include "app/module1.h"
 #include "app/resources.h"
 #include "app/window_arrangement.h"
+#include "project/project_commands.h"
 
 namespace karumoa::gui {
 namespace {
@@ -34,6 +38,14 @@ void AddSeparator(QMenu* menu, const char* name) {
     separator->setObjectName(QString::fromLatin1(name));
 }
 
+// The one local file a drag carries, else empty.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile()) {
+        return QString();
+    }
+    return data->urls().first().toLocalFile();
+}
+
 }  // namespace
 
 MDIForm1::MDIForm1(AppContext& context)
@@ -50,6 +62,8 @@ MDIForm1::MDIForm1(AppContext& context)
 
     BuildMenus();
     BuildToolbar();
+
+    setAcceptDrops(true);
 
     // Loading the frame: no room yet.
     for (FrameItem item :
@@ -287,6 +301,24 @@ void MDIForm1::ShowLoadsNotComputable() {
     sign->setObjectName("Keisan_Fuka_Label");
     statusBar()->setObjectName("StatusBar1");
     statusBar()->addWidget(sign);
+}
+
+void MDIForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MDIForm1::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop has ended: opening may ask questions, and the
+    // program that started the drag should not wait on them.
+    QMetaObject::invokeMethod(
+        this, [this, path] { commands_->project().OpenFile(path); }, Qt::QueuedConnection);
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {

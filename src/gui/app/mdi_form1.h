@@ -73,6 +73,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A project file dropped on the frame opens as Open would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenus();

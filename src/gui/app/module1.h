@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 
 class QApplication;
 
@@ -69,9 +70,16 @@ constexpr int kSplashMilliseconds = 3000;
 // the program is ready for the user; the caller runs the event loop.
 void StartUp(QApplication& app, AppContext& context, EventClock& clock);
 
-// The program: start-up, then the frame's event loop until the frame has
-// closed. The frame may be closed (Exit, its close button) already during
-// the start-up wait; the program then ends there. Returns the exit code.
+// A project file named on the command line ("karumoa FILE", as the desktop
+// entry and file managers start the program) is opened as the Open command
+// opens a chosen file: the same checks and messages; a refused file leaves
+// the frame as it was. `arguments` as QCoreApplication::arguments(), the
+// program first; arguments after the file are ignored.
+void OpenArguments(AppContext& context, const QStringList& arguments);
+
+// The program: start-up, the file named on the command line, then the
+// frame's event loop until the frame has closed. The frame may be closed (Exit, its close button)
+// already during the start-up wait; the program then ends there. Returns the exit code.
 int Run(QApplication& app, AppContext& context);
 
 }  // namespace karumoa::gui::Module1

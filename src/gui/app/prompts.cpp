@@ -3,7 +3,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
+
+#include "app/phrase_lines.h"
 
 namespace karumoa::gui {
 namespace {
@@ -73,7 +78,17 @@ PromptAnswer QtPrompts::Message(const QString& text, const QString& title, Promp
             escape = QMessageBox::Cancel;
             break;
     }
-    QMessageBox box(ToQtIcon(icon), title, text, qtButtons, parent_);
+    QMessageBox box(ToQtIcon(icon), title, QString(), qtButtons, parent_);
+    // The box wraps a text wider than about half the screen (at most 500
+    // pixels, icon and margins included) wherever its width ends; broken
+    // at phrases narrower than that, it keeps the lines as they are.
+    const QScreen* screen =
+        parent_ != nullptr ? parent_->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 1024;
+    const QFontMetrics metrics(box.font());
+    box.setText(BreakAtPhrases(
+        text, std::min(screenWidth / 2, 500) - 100,
+        [&metrics](const QString& line) { return metrics.horizontalAdvance(line); }));
     box.setEscapeButton(escape);
     const int result = box.exec();
     switch (result) {
@@ -99,11 +114,15 @@ PromptAnswer QtPrompts::Message(const QString& text, const QString& title, Promp
 }
 
 QString QtPrompts::QtNameFilter(const QString& filter) {
-    const qsizetype bar = filter.indexOf(u'|');
-    if (bar < 0) {
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() < 2) {
         return filter;
     }
-    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QStringLiteral(")");
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters.append(parts[i] + QStringLiteral(" (") + parts[i + 1] + QStringLiteral(")"));
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 std::optional<FileChoice> QtPrompts::FileDialog(const FileDialogRequest& request) {
@@ -120,6 +139,9 @@ std::optional<FileChoice> QtPrompts::FileDialog(const FileDialogRequest& request
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile
                                                  : QFileDialog::AnyFile);
+    }
+    if (!request.initialFolder.isEmpty()) {
+        dialog.setDirectory(request.initialFolder);
     }
     if (!request.initialName.isEmpty()) {
         dialog.selectFile(request.initialName);

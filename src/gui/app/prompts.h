@@ -19,9 +19,11 @@ enum class PromptAnswer { Ok, Cancel, Yes, No };
 struct FileDialogRequest {
     enum class Mode { Open, Save };
     Mode mode = Mode::Open;
-    // "description|pattern", as "カルモア標準ファイル|*.kmd".
+    // "description|pattern", as "カルモア標準ファイル|*.kmd"; several
+    // entries follow each other: "A|*.kmd|B|*".
     QString filter;
     QString initialName;
+    QString initialFolder;         // empty: the platform's default
     bool overwritePrompt = false;  // ask before replacing an existing file
     bool hideReadOnly = false;     // no read-only check box
     bool pathMustExist = false;    // the chosen folder must exist
@@ -68,7 +70,7 @@ public:
     std::optional<FileChoice> FileDialog(const FileDialogRequest& request) override;
 
     // The Qt name filter for a "description|pattern" filter:
-    // "カルモア標準ファイル (*.kmd)".
+    // "カルモア標準ファイル (*.kmd)"; several entries are joined by ";;".
     static QString QtNameFilter(const QString& filter);
 
 private:

@@ -57,19 +57,27 @@ QString RememberedSettings::FileName() const {
     return Open(iniPath_)->fileName();
 }
 
-QString RememberedSettings::ReadText(const QString& section, const QString& key,
-                                     const QString& fallback) const {
+std::optional<QString> RememberedSettings::Find(const QString& section, const QString& key) const {
     auto settings = Open(iniPath_);
     const QString group = FindIgnoringCase(settings->childGroups(), section);
     if (group.isEmpty()) {
-        return fallback;
+        return std::nullopt;
     }
     settings->beginGroup(group);
     const QString actualKey = FindIgnoringCase(settings->childKeys(), key);
     if (actualKey.isEmpty()) {
-        return fallback;
+        return std::nullopt;
     }
     return AsText(settings->value(actualKey));
+}
+
+QString RememberedSettings::ReadText(const QString& section, const QString& key,
+                                     const QString& fallback) const {
+    return Find(section, key).value_or(fallback);
+}
+
+bool RememberedSettings::Contains(const QString& section, const QString& key) const {
+    return Find(section, key).has_value();
 }
 
 void RememberedSettings::WriteText(const QString& section, const QString& key,
@@ -122,6 +130,8 @@ WindowPlacement RememberedSettings::Set_Form() const {
     p.left = ReadNumber("Set_Form", "Left", "0");
     p.width = ReadNumber("Set_Form", "Width", "4164");
     p.height = ReadNumber("Set_Form", "Height", "1764");
+    p.stored = Contains("Set_Form", "Top") || Contains("Set_Form", "Left") ||
+               Contains("Set_Form", "Width") || Contains("Set_Form", "Height");
     if (!ValidPosition(p.top))
         p.top = 500;
     if (!ValidPosition(p.left))
@@ -144,6 +154,7 @@ WindowPlacement RememberedSettings::Goukei_Form() const {
     WindowPlacement p;
     p.top = ReadNumber("Goukei_Form", "Top", "500");
     p.left = ReadNumber("Goukei_Form", "Left", "0");
+    p.stored = Contains("Goukei_Form", "Top") || Contains("Goukei_Form", "Left");
     if (!ValidPosition(p.top))
         p.top = 500;
     if (!ValidPosition(p.left))

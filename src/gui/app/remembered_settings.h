@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace karumoa::gui {
 
@@ -19,6 +20,9 @@ struct WindowPlacement {
     double left = 0;
     double width = 0;
     double height = 0;
+    // Read from the store: a window has been closed there before. False
+    // when every value is the default of a store that has none of them.
+    bool stored = false;
 };
 
 class RememberedSettings {
@@ -43,6 +47,8 @@ public:
 
     // The raw text of a key, found without regard to case, or `fallback`.
     QString ReadText(const QString& section, const QString& key, const QString& fallback) const;
+    // Whether the store holds `key` of `section` (without regard to case).
+    bool Contains(const QString& section, const QString& key) const;
     // Stores `value` as text, replacing a key of the same name in any case.
     void WriteText(const QString& section, const QString& key, const QString& value);
 
@@ -50,6 +56,7 @@ public:
     QString FileName() const;
 
 private:
+    std::optional<QString> Find(const QString& section, const QString& key) const;
     double ReadNumber(const QString& section, const QString& key, const QString& fallback) const;
 
     QString iniPath_;  // empty: the user store of the application title

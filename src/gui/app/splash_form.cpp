@@ -5,17 +5,26 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/module1.h"
+#include "app/phrase_lines.h"
 #include "app/resources.h"
 
 namespace karumoa::gui {
+namespace {
+
+// The widest line of the notices, in pixels.
+constexpr int kTextWidth = 330;
+
+}  // namespace
 
 frmSplash::frmSplash(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+    // No title bar and so no buttons on it; the window draws its own border
+    // (paintEvent).
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("frmSplash");
     setWindowTitle(Module1::AppTitle());
     setModal(false);
@@ -54,15 +63,16 @@ frmSplash::frmSplash(QWidget* parent)
 
     auto* lblWarning = new QLabel(frame_);
     lblWarning->setObjectName("lblWarning");
-    lblWarning->setWordWrap(true);
-    lblWarning->setText(
-        QStringLiteral("計算の前提と使い方の詳細は、オンライン ヘルプをご覧ください。"));
+    SetPhraseText(*lblWarning,
+                  QStringLiteral("計算の前提と使い方の詳細は、オンライン ヘルプをご覧ください。"),
+                  kTextWidth);
 
     auto* lblCompany = new QLabel(frame_);
     lblCompany->setObjectName("lblCompany");
-    lblCompany->setWordWrap(true);
-    lblCompany->setText(
-        QStringLiteral("一室の冷房負荷計算プログラム\n本プログラムは設計の目安を求めるものです。"));
+    SetPhraseText(
+        *lblCompany,
+        QStringLiteral("一室の冷房負荷計算プログラム\n本プログラムは設計の目安を求めるものです。"),
+        kTextWidth);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblProductName);
@@ -102,6 +112,13 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
 void frmSplash::mousePressEvent(QMouseEvent* event) {
     event->accept();
     close();
+}
+
+void frmSplash::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {

@@ -1,13 +1,16 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QSessionManager>
 #include <optional>
 
 #include "app/app_context.h"
 #include "app/form_registry.h"
+#include "app/frame_commands.h"
 #include "app/mdi_form1.h"
 #include "app/module1.h"
 #include "app/prompts.h"
 #include "app/splash_form.h"
+#include "project/project_commands.h"
 #include "refdb/reference_data.h"
 
 namespace karumoa::gui::Module1 {
@@ -49,6 +52,16 @@ void StartUp(QApplication& app, AppContext& context, EventClock& clock) {
     }
 }
 
+void OpenArguments(AppContext& context, const QStringList& arguments) {
+    if (arguments.size() < 2 || arguments[1].isEmpty()) {
+        return;
+    }
+    // Made absolute, so that messages, the title and the dialogs' starting
+    // folder name the file wherever the program was started.
+    context.forms().mdiForm().commands().project().OpenFile(
+        QFileInfo(arguments[1]).absoluteFilePath());
+}
+
 int Run(QApplication& app, AppContext& context) {
     MDIForm1& frame = context.forms().mdiForm();
     // The event loop may not be running yet when the frame closes (during
@@ -69,6 +82,7 @@ int Run(QApplication& app, AppContext& context) {
     if (closed) {
         return 0;
     }
+    OpenArguments(context, QCoreApplication::arguments());
     return QApplication::exec();
 }
 

@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/app_context.h"
 #include "app/controls.h"
@@ -37,30 +38,13 @@ constexpr const char* kCategories[] = {
     "セメント", "タイル",       "木",   "木質繊維", "土",
     "石",       "プラスチック", "石膏", "保温材",   "プラスチック保温材"};
 
-// The layer list's width; its columns take fixed shares of it.
+// The layer list's width; its columns take fixed shares of it, the
+// material column at least as much as the longest material name needs.
 constexpr int kListViewWidth = 230;
 
 // The dialog writes its numbers right-aligned: "__6000".
 NumericField* MakeSizeField(const char* name, int digits, QWidget* parent) {
     return new NumericField(name, NumericFormat::Whole(digits, NumericFill::Leading), parent);
-}
-
-int SelectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.first());
-}
-
-void SelectRow(QListWidget* list, int row) {
-    if (row < 0 || row >= list->count()) {
-        if (SelectedRow(list) >= 0 || list->currentRow() >= 0) {
-            list->setCurrentRow(-1);
-            list->clearSelection();
-        }
-        return;
-    }
-    if (SelectedRow(list) != row || list->currentRow() != row) {
-        list->setCurrentRow(row);
-    }
 }
 
 }  // namespace
@@ -79,13 +63,11 @@ Kabe_Form::Kabe_Form(AppContext& context, QWidget* parent) : QDialog(parent), co
 Kabe_Form::~Kabe_Form() = default;
 
 void Kabe_Form::BuildControls() {
-    sentakuTab_ = new QTabBar(this);
-    sentakuTab_->setObjectName("Sentaku_Tab");
-    sentakuTab_->setExpanding(false);
-    sentakuTab_->setDrawBase(true);
+    QStringList categories;
     for (const char* category : kCategories) {
-        sentakuTab_->addTab(QString::fromUtf8(category));
+        categories.append(QString::fromUtf8(category));
     }
+    sentakuTab_ = MakeTabBar("Sentaku_Tab", categories, this);
     connect(sentakuTab_, &QTabBar::currentChanged, this, [this] { Zai_List_Settei(); });
 
     list1_ = new QListWidget(this);
@@ -99,7 +81,9 @@ void Kabe_Form::BuildControls() {
         list->setFixedHeight(list->fontMetrics().height() * 7 + 24);
         list->viewport()->installEventFilter(this);
     }
-    list1_->setFixedWidth(list1_->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))) + 12);
+    list1_->setFixedWidth(
+        std::max(list1_->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))) + 12,
+                 MaterialNameWidth() + 2 * list1_->frameWidth()));
     list2_->setFixedWidth(list2_->fontMetrics().horizontalAdvance(QStringLiteral("0.0000")) + 20);
     // Each list follows the other's selection, on a click as on a drag,
     // and also when a Ctrl-click leaves no row selected: a conductivity is
@@ -119,7 +103,7 @@ void Kabe_Form::BuildControls() {
     listView1_->setObjectName("ListView1");
     listView1_->setRootIsDecorated(false);
     listView1_->setSelectionMode(QAbstractItemView::NoSelection);
-    listView1_->setFixedWidth(kListViewWidth);
+    listView1_->setFixedWidth(MaterialColumnWidth() + kListViewWidth * 5 / 10);
     listView1_->setFixedHeight(list1_->height());
 
     atusaLabel_ = new QLabel(this);
@@ -213,10 +197,29 @@ void Kabe_Form::List_Syokika() {
     listView1_->setHeaderLabels({QStringLiteral("材質"), QStringLiteral("厚さ")});
     listView1_->header()->setStretchLastSection(false);
     listView1_->header()->setSectionResizeMode(QHeaderView::Fixed);
-    listView1_->setColumnWidth(0, kListViewWidth * 5 / 10);
+    listView1_->setColumnWidth(0, MaterialColumnWidth());
     listView1_->setColumnWidth(1, kListViewWidth * 4 / 10);
     listView1_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     atusaLabel_->setText(QStringLiteral("0"));
+}
+
+int Kabe_Form::MaterialNameWidth() const {
+    // Item text is drawn with a margin on either side.
+    int widest = 0;
+    if (const refdb::ReferenceData* refs = context_.referenceData()) {
+        const QFontMetrics metrics(listView1_ != nullptr ? listView1_->font() : font());
+        for (int tab = 1; tab <= static_cast<int>(std::size(kCategories)); ++tab) {
+            for (const refdb::Material& m : refs->MaterialList(tab)) {
+                widest = std::max(widest,
+                                  metrics.horizontalAdvance(QString::fromStdString(m.name)) + 16);
+            }
+        }
+    }
+    return widest;
+}
+
+int Kabe_Form::MaterialColumnWidth() const {
+    return std::max(kListViewWidth * 5 / 10, MaterialNameWidth());
 }
 
 void Kabe_Form::showEvent(QShowEvent* event) {
@@ -334,6 +337,8 @@ void Kabe_Form::Sou_Hyouji() {
         const auto slot = static_cast<std::size_t>(i);
         auto* item = new QTreeWidgetItem(listView1_);
         item->setText(0, QString::fromStdString(souZai_[slot]));
+        // A name from another table (a file's) may still be wider.
+        item->setToolTip(0, item->text(0));
         item->setText(1, QString::number(souAtusa_[slot]) + QStringLiteral("mm"));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         sum += souAtusa_[slot];

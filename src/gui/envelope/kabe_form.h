@@ -100,6 +100,10 @@ protected:
 
 private:
     void BuildControls();
+    // The width the widest material name of the conductivity table needs in
+    // a list, and the layer list's material column (at least its share).
+    int MaterialNameWidth() const;
+    int MaterialColumnWidth() const;
     void List_Syokika();
     void EmptyLayers();
     void Register();

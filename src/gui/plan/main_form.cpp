@@ -2,13 +2,17 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <algorithm>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/controls.h"
@@ -62,7 +66,8 @@ void SetToolTip(QWidget* w, const QString& tip) {
 QPushButton* MakeButton(QWidget* parent, const QString& name) {
     auto* button = new plan::PlanButton(parent);
     button->setObjectName(name);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; the Menu key or Shift+F10 opens its context menu.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAutoDefault(false);
     button->hide();
     return button;
@@ -73,6 +78,8 @@ struct LegendEntry {
     const char* text;
     const char* tip;
 };
+// Room the status bar leaves between and around its panels, in pixels.
+constexpr int kLegendGap = 6;
 constexpr LegendEntry kLegend[] = {
     {"標準壁", "設定どうりの壁"},
     {"室外日陰", "日陰になる壁"},
@@ -82,6 +89,21 @@ constexpr LegendEntry kLegend[] = {
     {"床", "床の負荷"},
     {"屋根、床", "屋根と床の両負荷"},
 };
+
+// The keys that open a context menu: the Menu key and Shift+F10, or the
+// context-menu event the platform makes of them.
+bool IsMenuKey(const QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        return static_cast<const QContextMenuEvent*>(event)->reason() ==
+               QContextMenuEvent::Keyboard;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->key() == Qt::Key_Menu ||
+           (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+}
 
 }  // namespace
 
@@ -113,6 +135,16 @@ Main_Form::Main_Form(AppContext& context)
     }
     yaneMadoButton_ = MakeButton(sagyouEria_, QStringLiteral("Yane_Mado_Button"));
     yaneMadoButton_->installEventFilter(this);
+    jyoukuuShape_->installEventFilter(this);
+    // Tab order: the walls in slot order, their window buttons, the
+    // overhead view, the skylight (hidden ones are passed over).
+    std::vector<QWidget*> order(kabeButtons_.begin(), kabeButtons_.end());
+    order.insert(order.end(), madoButtons_.begin(), madoButtons_.end());
+    order.push_back(jyoukuuShape_);
+    order.push_back(yaneMadoButton_);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 
     // The list of orientation names; Houi_Caption reads it by index.
     mainHouiCombo_ = new QComboBox(this);
@@ -213,6 +245,9 @@ void Main_Form::Form_Load() {
     }
     context_.forms().LoadResultWindows();
     room().Hozon_Flag = false;
+    // The keyboard starts on the work area, not on a wall: Tab leads on to
+    // the plan's elements.
+    sagyouEria_->setFocus();
 }
 
 QMdiSubWindow* Main_Form::subWindow() const {
@@ -228,7 +263,7 @@ plan::PlanMetrics Main_Form::Metrics() const {
     // The work area has no border: its inner and outer sizes are the same.
     plan::PlanMetrics m;
     m.width = static_cast<float>(ToTwips(sagyouEria_->width()));
-    m.height = plan::kWorkHeight;
+    m.height = static_cast<float>(ToTwips(sagyouEria_->height()));
     m.innerWidth = m.width;
     m.innerHeight = m.height;
     m.statusHeight = plan::kStatusHeight;
@@ -247,12 +282,22 @@ QString Main_Form::KabeButtonTag(int i) const {
 }
 
 void Main_Form::Sagyou_Eria_Tyousei() {
-    sagyouEria_->resize(width(), ToPixels(plan::kWorkHeight));
+    sagyouEria_->resize(width(),
+                        ToPixels(plan::WorkAreaHeight(static_cast<float>(ToTwips(height())))));
 }
 
 void Main_Form::LayOutStatusBar() {
     const int h = ToPixels(plan::kStatusHeight);
     statusBar_->setGeometry(0, height() - h, width(), h);
+    // A window narrower than the legend shows the entries that fit whole,
+    // rather than all of them squeezed into icons with cut texts.
+    int used = 0;
+    for (int panel = 1; panel <= static_cast<int>(std::size(kLegend)); ++panel) {
+        auto* box =
+            statusBar_->findChild<QWidget*>(QStringLiteral("StatusBar1_Panel%1").arg(panel));
+        used += box->sizeHint().width() + kLegendGap;
+        box->setVisible(used <= width());
+    }
 }
 
 void Main_Form::Kabe_Seisaku() {
@@ -385,12 +430,18 @@ void Main_Form::Form_Resize() {
     }
     inResize_ = false;
     Sagyou_Eria_Tyousei();
-    if ((plan::kWorkHeight - plan::kStatusHeight) * 0.6f - plan::kWallThickness > 0) {
+    if ((Metrics().height - plan::kStatusHeight) * 0.6f - plan::kWallThickness > 0) {
         Kabe_Seisaku();
     }
 }
 
 bool Main_Form::eventFilter(QObject* watched, QEvent* event) {
+    if (IsMenuKey(event)) {
+        if (auto* element = qobject_cast<QWidget*>(watched); element && element != sagyouEria_) {
+            ContextMenuFromKeyboard(element);
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         for (int i = 0; i < 4; ++i) {
@@ -409,6 +460,37 @@ bool Main_Form::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Main_Form::ContextMenuFromKeyboard(QWidget* element) {
+    // The menu opens below the element's top left corner, not at the mouse
+    // pointer, and by the same path as a right click on it.
+    PopUp_Form& popUp = context_.forms().popUpForm();
+    popUp.SetMenuAnchor(element->mapToGlobal(QPoint(0, std::min(element->height(), 24))));
+    QPointer<QWidget> focused(element);
+    if (element == jyoukuuShape_) {
+        if (overhead_) {
+            const plan::Box& view = overhead_->box;
+            emit workAreaPressed(Qt::RightButton,
+                                 QPointF(view.left + view.width / 2, view.top + view.height / 2));
+        }
+    } else if (element == yaneMadoButton_) {
+        emit yaneMadoButtonPressed(Qt::RightButton);
+    } else {
+        for (int i = 0; i < 4; ++i) {
+            if (element == Kabe_Button(i)) {
+                emit kabeButtonPressed(i, Qt::RightButton);
+            } else if (element == Mado_Button(i)) {
+                emit madoButtonPressed(i, Qt::RightButton);
+            }
+        }
+    }
+    popUp.SetMenuAnchor(std::nullopt);
+    // A right click leaves the focus on the work area; from the keyboard
+    // it stays where it was, unless the command took the element away.
+    if (focused && focused->isVisible()) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 bool Main_Form::QueryUnload() {

@@ -115,6 +115,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The Menu key or Shift+F10 on a plan button or the overhead view:
+    // the menu a right click on it opens.
+    void ContextMenuFromKeyboard(QWidget* element);
     bool QueryUnload();
     void Form_Unload();
     void Form_Resize();

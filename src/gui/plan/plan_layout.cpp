@@ -1,10 +1,16 @@
 #include "plan/plan_layout.h"
 
+#include <algorithm>
+
 #include "model/codes.h"
 #include "model/room_model.h"
 #include "text/number_text.h"
 
 namespace karumoa::gui::plan {
+
+float WorkAreaHeight(float innerHeight) {
+    return std::max(0.0f, innerHeight - kStatusHeight);
+}
 
 float WallBandHeight(const PlanMetrics& m) {
     return static_cast<float>(text::RoundHalfEven(m.height - m.statusHeight));

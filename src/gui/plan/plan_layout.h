@@ -36,6 +36,12 @@ constexpr float kInitialInnerHeight = 3750;
 constexpr float kInitialWorkWidth = 5136;
 constexpr float kWorkHeight = 3375;
 constexpr float kStatusHeight = 375;
+
+// The work area's height in a plan window whose inner height is
+// `innerHeight`: all of it above the status bar's band, so that the plan
+// grows and shrinks with the window and the legend never covers it
+// (kWorkHeight at the initial size).
+float WorkAreaHeight(float innerHeight);
 // The smallest inner size the resize allows.
 constexpr float kMinInnerHeight = 2500;
 constexpr float kMinInnerWidth = 3000;

@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyleOptionButton>
 
 #include "app/twips.h"
 
@@ -21,6 +20,15 @@ Qt::BrushStyle BrushFor(int pattern) {
         default:
             return Qt::NoBrush;
     }
+}
+
+// A dotted frame just inside the border of a control with the keyboard focus.
+void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.drawRect(rect.adjusted(2, 2, -3, -3));
+    painter.restore();
 }
 
 }  // namespace
@@ -71,6 +79,7 @@ OverheadShape::OverheadShape(QWidget* parent) : QWidget(parent) {
     setObjectName("Jyoukuu_Shape");
     // The shape is a drawing, not a control: clicks reach the work area.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void OverheadShape::SetPattern(int pattern) {
@@ -85,21 +94,29 @@ void OverheadShape::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(QBrush(Qt::black, BrushFor(pattern_)));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        DrawFocusFrame(painter, rect(), Qt::black);
+    }
 }
 
-void PlanButton::paintEvent(QPaintEvent* event) {
-    if (height() <= width() || text().size() < 2) {
-        QPushButton::paintEvent(event);
+void PlanButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect r = rect();
+    painter.fillRect(r, palette().color(QPalette::Button));
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    const QColor text = palette().color(QPalette::ButtonText);
+    if (hasFocus()) {
+        DrawFocusFrame(painter, r, text);
+    }
+    painter.setPen(text);
+    const QString caption = this->text();
+    const QFontMetrics metrics(font());
+    if (height() <= width() || caption.size() < 2 ||
+        metrics.horizontalAdvance(caption) + 4 <= width()) {
+        painter.drawText(r, Qt::AlignCenter, caption);
         return;
     }
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    QPainter painter(this);
-    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-    painter.setPen(palette().color(QPalette::ButtonText));
-    const QFontMetrics metrics(font());
-    const QString caption = text();
     const int lineHeight = metrics.height();
     int y = (height() - lineHeight * static_cast<int>(caption.size())) / 2;
     for (const QChar c : caption) {

@@ -36,6 +36,9 @@ private:
 };
 
 // Jyoukuu_Shape: a rectangle outline filled by one of the pattern codes.
+// Mouse clicks go through it to the work area; it takes the keyboard focus
+// (Tab), so that its menu can be opened from the keyboard, and then shows
+// a focus frame.
 class OverheadShape : public QWidget {
     Q_OBJECT
 public:
@@ -51,9 +54,13 @@ private:
     int pattern_ = kFillNone;
 };
 
-// A plan button: a push button whose caption runs top to bottom when the
-// button is taller than wide (the side walls), so that two-character
-// orientation names fit in a wall's thickness.
+// A plan button: painted flat in exactly its palette's button colour (the
+// colours stand for attributes and blinds and must match the legend, which
+// a style's shading would lighten), with a border and, while it has the
+// keyboard focus, a dotted focus frame. Its caption runs top to bottom
+// when the button is taller than wide and the caption does not fit across
+// (the side walls), so that two-character orientation names fit in a
+// wall's thickness.
 class PlanButton : public QPushButton {
     Q_OBJECT
 public:

@@ -44,7 +44,9 @@ void AddSeparator(QMenu* menu, const char* name) {
 }  // namespace
 
 PopUp_Form::PopUp_Form(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), runner_([](QMenu* menu) { menu->exec(QCursor::pos()); }) {
+    : QWidget(parent),
+      context_(context),
+      runner_([this](QMenu* menu) { menu->exec(anchor_.value_or(QCursor::pos())); }) {
     setObjectName("PopUp_Form");
     hide();
     BuildMenus();

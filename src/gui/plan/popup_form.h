@@ -6,9 +6,11 @@
 // flags from the room. The commands act on the wall Kabe_Bangou, or on the
 // one roof, floor or skylight.
 
+#include <QPoint>
 #include <QPointF>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -48,6 +50,10 @@ public:
     using MenuRunner = std::function<void(QMenu*)>;
     void SetMenuRunner(MenuRunner runner) { runner_ = std::move(runner); }
     void OpenMenu(QMenu* menu);
+    // Where the default way opens the next menus instead of the mouse
+    // pointer (a menu opened from the keyboard opens at its element);
+    // nullopt: at the pointer again.
+    void SetMenuAnchor(std::optional<QPoint> globalPos) { anchor_ = globalPos; }
 
     // --- The menus and their items, by object name.
     QMenu* Mnu_Kabe() const { return mnuKabe_; }
@@ -67,6 +73,7 @@ private:
 
     AppContext& context_;
     MenuRunner runner_;
+    std::optional<QPoint> anchor_;
     QMenu* mnuKabe_ = nullptr;
     QMenu* mnuMado_ = nullptr;
     QMenu* mnuJyouge_ = nullptr;

@@ -1,5 +1,6 @@
 #include "project/project_commands.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,6 +18,11 @@ namespace karumoa::gui {
 namespace {
 
 const QString kFilter = QStringLiteral("カルモア標準ファイル|*.kmd");
+// A file saved under a name without ".kmd" can be found all the same.
+const QString kOpenFilter = kFilter + QStringLiteral("|すべてのファイル|*");
+// The folder used last, in the remembered settings.
+const QString kFolderSection = QStringLiteral("Fairu");
+const QString kFolderKey = QStringLiteral("Foruda");
 const QString kTitle = KakuninTitle();
 
 std::string NativePath(const QString& path) {
@@ -57,10 +63,12 @@ bool ProjectCommands::Save_Us() {
     request.overwritePrompt = true;
     request.hideReadOnly = true;
     request.pathMustExist = true;
+    request.initialFolder = StartFolder();
     const std::optional<FileChoice> choice = context_.prompts().FileDialog(request);
     if (!choice) {
         return false;
     }
+    RememberFolder(choice->path);
     project::SaveError error;
     if (!project::SaveProjectFile(NativePath(choice->path), room, &error)) {
         // The writer leaves an existing file as it was; the room keeps its
@@ -72,34 +80,64 @@ bool ProjectCommands::Save_Us() {
     }
     room.Hozon_Flag = false;
     savedPath_ = choice->path;
+    SetRoomFile(choice->path);
     frame_.setWindowTitle(MDIForm1::TitleForFile(choice->fileTitle));
     return true;
+}
+
+QString ProjectCommands::StartFolder() const {
+    if (!roomFile_.isEmpty() && !roomFileOwner_.isNull() &&
+        roomFileOwner_ == context_.forms().mainFormIfLoaded()) {
+        const QFileInfo file(roomFile_);
+        if (file.dir().exists()) {
+            return file.absolutePath();
+        }
+    }
+    const QString last = context_.settings().ReadText(kFolderSection, kFolderKey, QString());
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    return QDir::homePath();
+}
+
+void ProjectCommands::RememberFolder(const QString& path) {
+    context_.settings().WriteText(kFolderSection, kFolderKey, QFileInfo(path).absolutePath());
+}
+
+void ProjectCommands::SetRoomFile(const QString& path) {
+    roomFile_ = path;
+    roomFileOwner_ = context_.forms().mainFormIfLoaded();
 }
 
 void ProjectCommands::File_Open() {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
-    request.filter = kFilter;
+    request.filter = kOpenFilter;
     request.hideReadOnly = true;
     request.fileMustExist = true;
+    request.initialFolder = StartFolder();
     const std::optional<FileChoice> choice = context_.prompts().FileDialog(request);
     if (!choice) {
         return;
     }
+    RememberFolder(choice->path);
+    OpenFile(choice->path);
+}
 
+void ProjectCommands::OpenFile(const QString& path) {
     // The file is read and checked before the current room is given up, so
     // that a file that is refused costs nothing.
     model::RoomModel read;
     project::ReadError readError;
     std::optional<std::string> refused;
-    if (!project::ReadProjectFile(NativePath(choice->path), read, &readError)) {
+    if (!project::ReadProjectFile(NativePath(path), read, &readError)) {
         refused = readError.Message();
     } else if (const refdb::ReferenceData* tables = context_.referenceData()) {
         refused = refdb::CheckRoomAgainstTables(read, *tables);
     }
     if (refused) {
         context_.prompts().Message(QStringLiteral("「%1」を開けませんでした。\n%2")
-                                       .arg(choice->path, QString::fromStdString(*refused)),
+                                       .arg(path, QString::fromStdString(*refused)),
                                    kTitle, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
@@ -113,15 +151,16 @@ void ProjectCommands::File_Open() {
     // opened (Yes to the question, then that file's name): the file now
     // holds that room, so it is read again.
     if (!savedPath_.isEmpty() &&
-        QFileInfo(savedPath_).canonicalFilePath() == QFileInfo(choice->path).canonicalFilePath()) {
+        QFileInfo(savedPath_).canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
         model::RoomModel saved;
-        if (project::ReadProjectFile(NativePath(choice->path), saved, nullptr)) {
+        if (project::ReadProjectFile(NativePath(path), saved, nullptr)) {
             read = std::move(saved);
         }
     }
     commands.Sinki_Ryouiki();
     AdoptReadRoom(context_.room(), std::move(read));
-    frame_.setWindowTitle(MDIForm1::TitleForFile(choice->fileTitle));
+    frame_.setWindowTitle(MDIForm1::TitleForFile(QFileInfo(path).fileName()));
+    SetRoomFile(path);
     context_.forms().mainForm().Kabe_Seisaku();
 }
 

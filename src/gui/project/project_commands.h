@@ -3,12 +3,14 @@
 // The Save and Open commands of the frame, with the file dialog, the
 // unsaved-changes question and the frame title.
 
+#include <QPointer>
 #include <QString>
 
 namespace karumoa::gui {
 
 class AppContext;
 class MDIForm1;
+class Main_Form;
 
 class ProjectCommands {
 public:
@@ -27,10 +29,27 @@ public:
     // as it was.
     void File_Open();
 
+    // Open without the dialog, for a file named on the command line or
+    // dropped on the frame: the same checks, messages and question.
+    void OpenFile(const QString& path);
+
+    // Where the file dialogs start: the folder of the open room's file, else
+    // the folder used last (remembered), else the home folder.
+    QString StartFolder() const;
+
 private:
+    // The folder of a file chosen in a dialog, remembered as the one used last.
+    void RememberFolder(const QString& path);
+    // `path` is now the open room's file.
+    void SetRoomFile(const QString& path);
+
     AppContext& context_;
     MDIForm1& frame_;
     QString savedPath_;  // the file the last successful Save wrote
+    // The file the open room was read from or last saved to; it counts only
+    // while that room's plan window is the one loaded.
+    QString roomFile_;
+    QPointer<Main_Form> roomFileOwner_;
 };
 
 }  // namespace karumoa::gui

@@ -1,7 +1,9 @@
 #include "summary/settei_hyouji_form.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "app/app_context.h"
 #include "app/mdi_form1.h"
@@ -14,6 +16,7 @@ namespace {
 
 constexpr double kMaxClientHeight = 1800;  // twips
 constexpr double kMaxClientWidth = 5208;
+constexpr int kRows = 5;
 
 struct Column {
     const char* header;
@@ -47,6 +50,7 @@ Settei_Hyouji_Form::Settei_Hyouji_Form(AppContext& context)
     listView_->setSelectionMode(QAbstractItemView::SingleSelection);
     listView_->header()->setStretchLastSection(false);
     listView_->setPalette(white);
+    listView_->viewport()->installEventFilter(this);
 }
 
 Settei_Hyouji_Form::~Settei_Hyouji_Form() = default;
@@ -64,6 +68,49 @@ void Settei_Hyouji_Form::Form_Load() {
         listView_->headerItem()->setTextAlignment(i, column.alignment | Qt::AlignVCenter);
         listView_->header()->resizeSection(i, ToPixels(column.width));
     }
+    // The smallest window that still shows the headers and one row: a
+    // remembered size below it (a damaged store) is brought up to it.
+    const int frame = 2 * listView_->frameWidth();
+    setMinimumSize(ToPixels(kColumns[0].width) + frame,
+                   frame + listView_->header()->sizeHint().height() + RowHeight());
+    FitLastColumn();
+}
+
+int Settei_Hyouji_Form::RowHeight() const {
+    if (listView_->topLevelItemCount() > 0) {
+        return listView_->sizeHintForRow(0);
+    }
+    // The list is empty until it is first shown: measure a row of the same font.
+    QTreeWidgetItem probe(listView_, {QStringLiteral("項目")});
+    const int height = listView_->sizeHintForRow(0);
+    listView_->takeTopLevelItem(0);
+    return height;
+}
+
+QSize Settei_Hyouji_Form::FullListClientSize() const {
+    const int height = 2 * listView_->frameWidth() + listView_->header()->sizeHint().height() +
+                       kRows * RowHeight();
+    return QSize(ToPixels(kMaxClientWidth), std::min(height, ToPixels(kMaxClientHeight)));
+}
+
+void Settei_Hyouji_Form::FitLastColumn() {
+    const int last = static_cast<int>(std::size(kColumns)) - 1;
+    int others = 0;
+    for (int i = 0; i < last; ++i) {
+        others += listView_->header()->sectionSize(i);
+    }
+    const int width =
+        std::max(ToPixels(kColumns[last].width), listView_->viewport()->width() - others);
+    if (listView_->header()->sectionSize(last) != width) {
+        listView_->header()->resizeSection(last, width);
+    }
+}
+
+bool Settei_Hyouji_Form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == listView_->viewport() && event->type() == QEvent::Resize) {
+        FitLastColumn();
+    }
+    return SummaryWindow::eventFilter(watched, event);
 }
 
 void Settei_Hyouji_Form::List_Hyouji() {

@@ -34,9 +34,22 @@ public:
 
     QTreeWidget* ListView1() const { return listView_; }
 
+    // The client size at which the list shows its five rows and all four
+    // columns, within the window's size limits: the widest the window may
+    // be, so that the last column is not cut either (used when no size is
+    // remembered yet).
+    QSize FullListClientSize() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The layout: the size limits, then the list over the whole client area.
     void Form_Resize() override;
+    // The last column takes whatever width the other three leave, never
+    // less than its own.
+    void FitLastColumn();
+    int RowHeight() const;
 
     QTreeWidget* listView_ = nullptr;
     bool inResize_ = false;

@@ -39,20 +39,75 @@ void SetOuterSize(QWidget& window, double widthTwips, double heightTwips) {
 }
 
 void Place(QWidget& window, double topTwips, double leftTwips) {
-    QRect rect(QPoint(ToPixels(leftTwips), ToPixels(topTwips)), window.size());
-    bool reachable = false;
+    QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        reachable = reachable || screen->availableGeometry().intersects(rect);
+        screens.append(screen->availableGeometry());
     }
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!reachable && primary != nullptr) {
-        const QRect area = primary->availableGeometry();
-        rect.moveLeft(std::clamp(rect.left(), area.left(),
-                                 std::max(area.left(), area.right() + 1 - rect.width())));
-        rect.moveTop(std::clamp(rect.top(), area.top(),
-                                std::max(area.top(), area.bottom() + 1 - rect.height())));
-    }
-    window.setGeometry(rect);
+    const QRect client(QPoint(ToPixels(leftTwips), ToPixels(topTwips)), window.size());
+    window.setGeometry(ReachableClientRect(client, ToPixels(kCaptionTwips), screens));
 }
 
+int CaptionPixels(const QWidget* decorated) {
+    int caption = ToPixels(kCaptionTwips);
+    if (decorated != nullptr && decorated->isVisible()) {
+        caption = std::max(caption, decorated->geometry().top() - decorated->frameGeometry().top());
+    }
+    return caption;
+}
+
+namespace {
+
+qint64 Area(const QRect& r) {
+    return r.isEmpty() ? 0 : static_cast<qint64>(r.width()) * r.height();
+}
+
+}  // namespace
+
+QRect ReachableClientRect(QRect client, int caption, const QList<QRect>& screens) {
+    if (screens.isEmpty()) {
+        return client;
+    }
+    QRect outer = client.adjusted(0, -caption, 0, 0);
+    const QRect* shown = nullptr;
+    for (const QRect& screen : screens) {
+        if (Area(screen.intersected(outer)) > (shown ? Area(shown->intersected(outer)) : 0)) {
+            shown = &screen;
+        }
+    }
+    if (shown == nullptr) {
+        const QRect& s = screens.first();
+        outer.moveLeft(
+            std::clamp(outer.left(), s.left(), std::max(s.left(), s.right() + 1 - outer.width())));
+        outer.moveTop(
+            std::clamp(outer.top(), s.top(), std::max(s.top(), s.bottom() + 1 - outer.height())));
+    } else {
+        const QRect& s = *shown;
+        const int grip = std::min(kGripPixels, outer.width());
+        outer.moveTop(
+            std::clamp(outer.top(), s.top(), std::max(s.top(), s.bottom() + 1 - caption)));
+        outer.moveLeft(
+            std::clamp(outer.left(), s.left() + grip - outer.width(), s.right() + 1 - grip));
+    }
+    return outer.adjusted(0, caption, 0, 0);
+}
+
+FirstPlaces FirstStartPlaces(const QRect& frameClient, QSize setteiClient, QSize goukeiClient,
+                             int caption) {
+    const int top = frameClient.top() + kGapPixels + caption;
+    const int right = frameClient.right() + 1 - kGapPixels;
+    FirstPlaces places;
+    places.goukei = QRect(QPoint(right - goukeiClient.width(), top), goukeiClient);
+    // Two gaps between the windows: each has a border of the window
+    // manager's on its sides.
+    const int setteiLeft = places.goukei.left() - 2 * kGapPixels - setteiClient.width();
+    if (setteiLeft >= frameClient.left() + kGapPixels) {
+        places.settei = QRect(QPoint(setteiLeft, top), setteiClient);
+    } else {
+        places.settei =
+            QRect(QPoint(std::max(frameClient.left() + kGapPixels, right - setteiClient.width()),
+                         places.goukei.bottom() + 1 + 2 * kGapPixels + caption),
+                  setteiClient);
+    }
+    return places;
+}
 }  // namespace karumoa::gui::ToolWindow

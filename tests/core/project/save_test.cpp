@@ -118,6 +118,19 @@ TEST_F(ProjectFiles, FailedSavesReportAndLeaveNothingBehind) {
     EXPECT_TRUE(fs::is_empty(dir_ / "folder.kmd"));
 }
 
+TEST_F(ProjectFiles, AFolderThatTakesNoFilesIsNotCalledMissing) {
+    // The process file system answers "no such file" to every new name in
+    // folders that are there.
+    if (!fs::is_directory("/proc/self")) {
+        GTEST_SKIP() << "no /proc";
+    }
+    SaveError error;
+    EXPECT_FALSE(SaveProjectFile("/proc/room.kmd", ExampleRoom(), &error));
+    EXPECT_EQ(error.kind, SaveError::Kind::kNoNewFiles);
+    EXPECT_EQ(error.Message(),
+              "保存先のフォルダには新しいファイルを作成できません。別のフォルダを選んで下さい。");
+}
+
 TEST_F(ProjectFiles, ARoomThatCannotBeWrittenLeavesTheOldFile) {
     Put(Path("room.kmd"), "old content");
     RoomModel room = OneWallRoom();

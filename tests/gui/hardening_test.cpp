@@ -147,8 +147,12 @@ private Q_SLOTS:
         Module1::Kankyou_SyokiKa(program.ctx());
         QCOMPARE(int(program.room().Basyo), toti);
         QCOMPARE(int(program.room().Situon), heyaOndo);
-        test::OpenNewRoom(program);
+        // The frame within the screen, as the program shows it maximised.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        program.ctx().setReferenceData(test::ShippedReferenceData());
+        program.frame().setGeometry(screen.adjusted(0, 0, -20, -20));
+        program.frame().show();
+        program.frame().commands().Sinki_Ryouiki();
         for (QWidget* window : {static_cast<QWidget*>(&program.forms().setteiHyouji()),
                                 static_cast<QWidget*>(&program.forms().goukeiHyouji())}) {
             QVERIFY2(window->isVisible(), qPrintable(window->objectName()));

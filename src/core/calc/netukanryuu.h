@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace karumoa::calc {
 
@@ -19,7 +20,15 @@ inline constexpr double kHyoumenTeikou = 0.175;
 // R rounded to single after each addition, then the surface resistance
 // added and rounded to single. A conductivity of 0 makes R infinite; the
 // construction dialog refuses such layers.
-float NetuTeikou(std::span<const float> Netu, std::span<const std::int16_t> Atusa, bool kuuki);
+//
+// With `terms`, also keeps the terms as they were added, so that a printed
+// derivation of K shows the very numbers the sum was made of.
+struct NetuTeikouTerms {
+    std::vector<double> layers;  // (t / 1000) / lambda of each layer, in slot order
+    double surface = 0.0;        // kKuukiTeikou or kHyoumenTeikou
+};
+float NetuTeikou(std::span<const float> Netu, std::span<const std::int16_t> Atusa, bool kuuki,
+                 NetuTeikouTerms* terms = nullptr);
 
 // K = 1 / R in single precision, kcal/(m2 h C). 100 mm of conductivity 1.2
 // without air layer gives 3.871.

@@ -1,23 +1,30 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace karumoa::cli {
 
-enum class ReportFormat { kText, kJson };
+struct RoomReport;
+
+enum class ReportFormat { kText, kJson, kCsv };
 
 struct ReportOptions {
     std::int16_t situon = 260;  // indoor temperature in tenths of a degree C
     ReportFormat format = ReportFormat::kText;
     std::string dataDir;  // folder of the seven reference databases
+    // When set, each room reported is handed to it instead of being
+    // written in `format` (the PDF writer lays out its own pages).
+    std::function<void(const RoomReport&)> eachRoom;
 };
 
 // The load report of each project file in turn, on standard output: for
 // text the structural sheet, the internal sheet and the load total; for
-// json one object per line. A file that does not read, or holds an index
+// json one object per line; for csv every printed term as a row, after a
+// byte-order mark and a heading row. A file that does not read, or holds an index
 // the loaded tables lack, is reported on `err`, naming it, and the others
 // are still reported. The reference tables are loaded once; if they cannot
 // be, nothing is reported. Returns the exit status: 0, or 1 when the

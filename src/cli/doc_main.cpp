@@ -1,0 +1,69 @@
+// karumoa-doc: writes the calculation documents of project files as one
+// PDF, without a display. `karumoa-calc --format pdf` runs it; it takes the
+// same arguments for this format.
+
+#include <CLI/CLI.hpp>
+
+#include <QGuiApplication>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "document_command.h"
+#include "exit_codes.h"
+#include "report_command.h"
+
+namespace {
+
+// Qt's own notes (a missing runtime folder, the offscreen platform's
+// limits) are not for the user of a command; its errors are.
+void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "karumoa-doc: " << message.toStdString() << '\n';
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace karumoa::cli;
+
+    CLI::App app{"カルモア: プロジェクトファイルの冷房負荷計算書を PDF に書きます。",
+                 "karumoa-doc"};
+    std::string output;
+    std::string indoorTemp;
+    std::string dataDir;
+    std::vector<std::string> files;
+    app.add_option("--output", output, "書き込む PDF ファイル")->type_name("FILE")->required();
+    app.add_option("--indoor-temp", indoorTemp, "室内温度 (℃, 22.0〜32.0, 既定 26.0)")
+        ->type_name("C");
+    app.add_option("--data-dir", dataDir,
+                   "参照データベースのフォルダ (既定: 実行ファイルのフォルダ)")
+        ->type_name("DIR");
+    app.add_option("FILE", files, "プロジェクトファイル (*.kmd)")->type_name("FILE")->required();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? kExitOk : kExitUsage;
+    }
+
+    ReportOptions options;
+    if (app.count("--indoor-temp") > 0 && !ParseIndoorTemp(indoorTemp, options.situon)) {
+        std::cerr << "karumoa-doc: --indoor-temp には 22.0 から 32.0 までの温度を指定して下さい: "
+                  << indoorTemp << '\n';
+        return kExitUsage;
+    }
+    options.dataDir = dataDir.empty() ? ExecutableDir(argv[0]) : dataDir;
+
+    // Painting needs no display: the offscreen platform, unless the caller
+    // chose one. Qt is given no arguments of ours to interpret.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(QtMessages);
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication qt(qtArgc, qtArgv);
+    return RunDocument(options, files, output, std::cerr);
+}

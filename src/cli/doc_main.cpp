@@ -7,11 +7,11 @@
 #include <QGuiApplication>
 #include <iostream>
 #include <string>
-#include <vector>
 
 #include "document_command.h"
 #include "exit_codes.h"
 #include "report_command.h"
+#include "room_options.h"
 
 namespace {
 
@@ -31,30 +31,20 @@ int main(int argc, char** argv) {
     CLI::App app{"カルモア: プロジェクトファイルの冷房負荷計算書を PDF に書きます。",
                  "karumoa-doc"};
     std::string output;
-    std::string indoorTemp;
-    std::string dataDir;
-    std::vector<std::string> files;
+    RoomArguments rooms;
     app.add_option("--output", output, "書き込む PDF ファイル")->type_name("FILE")->required();
-    app.add_option("--indoor-temp", indoorTemp, "室内温度 (℃, 22.0〜32.0, 既定 26.0)")
-        ->type_name("C");
-    app.add_option("--data-dir", dataDir,
-                   "参照データベースのフォルダ (既定: 実行ファイルのフォルダ)")
-        ->type_name("DIR");
-    app.add_option("FILE", files, "プロジェクトファイル (*.kmd)")->type_name("FILE")->required();
+    AddRoomOptions(app, rooms);
+    rooms.filesOption->required();
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return code == 0 ? kExitOk : kExitUsage;
     }
-
     ReportOptions options;
-    if (app.count("--indoor-temp") > 0 && !ParseIndoorTemp(indoorTemp, options.situon)) {
-        std::cerr << "karumoa-doc: --indoor-temp には 22.0 から 32.0 までの温度を指定して下さい: "
-                  << indoorTemp << '\n';
+    if (!ToReportOptions(rooms, argv[0], "karumoa-doc", options, std::cerr)) {
         return kExitUsage;
     }
-    options.dataDir = dataDir.empty() ? ExecutableDir(argv[0]) : dataDir;
 
     // Painting needs no display: the offscreen platform, unless the caller
     // chose one. Qt is given no arguments of ours to interpret.
@@ -65,5 +55,5 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication qt(qtArgc, qtArgv);
-    return RunDocument(options, files, output, std::cerr);
+    return RunDocument(options, rooms.files, output, std::cerr);
 }

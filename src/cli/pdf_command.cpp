@@ -7,27 +7,29 @@
 #include <ostream>
 
 #include "exit_codes.h"
+#include "room_options.h"
 
 namespace karumoa::cli {
 
-std::vector<std::string> DocumentArguments(const std::string& programDir,
-                                           const PdfArguments& args) {
+std::vector<std::string> DocumentArguments(const std::string& programDir, const std::string& output,
+                                           const RoomArguments& rooms) {
     std::vector<std::string> argv{programDir + "/" + std::string(kDocumentProgram), "--output",
-                                  args.output};
-    if (args.indoorTemp != nullptr) {
-        argv.insert(argv.end(), {"--indoor-temp", *args.indoorTemp});
+                                  output};
+    if (rooms.IndoorTempGiven()) {
+        argv.insert(argv.end(), {"--indoor-temp", rooms.indoorTemp});
     }
-    if (args.dataDir != nullptr) {
-        argv.insert(argv.end(), {"--data-dir", *args.dataDir});
+    if (rooms.DataDirGiven()) {
+        argv.insert(argv.end(), {"--data-dir", rooms.dataDir});
     }
     // File names that start with "-" stay file names.
     argv.emplace_back("--");
-    argv.insert(argv.end(), args.files.begin(), args.files.end());
+    argv.insert(argv.end(), rooms.files.begin(), rooms.files.end());
     return argv;
 }
 
-int ExecDocumentWriter(const std::string& programDir, const PdfArguments& args, std::ostream& err) {
-    std::vector<std::string> argv = DocumentArguments(programDir, args);
+int ExecDocumentWriter(const std::string& programDir, const std::string& output,
+                       const RoomArguments& rooms, std::ostream& err) {
+    std::vector<std::string> argv = DocumentArguments(programDir, output, rooms);
     std::vector<char*> pointers;
     pointers.reserve(argv.size() + 1);
     for (std::string& arg : argv) {

@@ -14,19 +14,17 @@ namespace karumoa::cli {
 
 inline constexpr std::string_view kDocumentProgram = "karumoa-doc";
 
-struct PdfArguments {
-    std::string output;             // --output FILE
-    const std::string* indoorTemp;  // --indoor-temp C as given, or null
-    const std::string* dataDir;     // --data-dir DIR as given, or null
-    std::vector<std::string> files;
-};
+struct RoomArguments;
 
-// The arguments karumoa-doc is started with, its path first.
-std::vector<std::string> DocumentArguments(const std::string& programDir, const PdfArguments& args);
+// The arguments karumoa-doc is started with, its path first: the PDF to
+// write and the room options as they were given.
+std::vector<std::string> DocumentArguments(const std::string& programDir, const std::string& output,
+                                           const RoomArguments& rooms);
 
 // Replaces this process by karumoa-doc from `programDir` with the same
 // request. Returns only when it could not be started: the reason is said on
 // `err` and the exit status returned.
-int ExecDocumentWriter(const std::string& programDir, const PdfArguments& args, std::ostream& err);
+int ExecDocumentWriter(const std::string& programDir, const std::string& output,
+                       const RoomArguments& rooms, std::ostream& err);
 
 }  // namespace karumoa::cli

@@ -106,6 +106,13 @@ pdf-arguments)
     run --format pdf "$example"
     expect_status 2
     grep -q -- '--output' "$work/err" || fail "no word of --output"
+    # The indoor temperature reaches the document.
+    run --format pdf --indoor-temp 28 --output "$work/28.pdf" "$example"
+    expect_status 0
+    pdftotext -layout "$work/28.pdf" - | grep -q '^室内条件 *28℃' || fail "not at 28 C"
+    run --format pdf --indoor-temp 40 --output "$work/40.pdf" "$example"
+    expect_status 2
+    [ ! -e "$work/40.pdf" ] || fail "a PDF at a refused temperature"
     # A file that does not read is named; the others are written.
     run --format pdf --output "$work/some.pdf" "$example" "$root/tests/data/broken/truncated.kmd"
     expect_status 1

@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <algorithm>
 
 #include "app/app_context.h"
+#include "app/core_text.h"
 #include "app/prompts.h"
 #include "document/document_painter.h"
 
@@ -37,10 +39,23 @@ void ShowPrintPreview(AppContext& context, const QString& roomFile, QWidget* par
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(report::DocumentPageLayout());
-    printer.setDocName(QStringLiteral("冷房負荷計算書"));
+    // The job's name, and the name a PDF is offered under: the room's.
+    const QString title = QStringLiteral("冷房負荷計算書");
+    printer.setDocName(roomFile.isEmpty()
+                           ? title
+                           : QFileInfo(roomFile).completeBaseName() + QStringLiteral("_") + title);
+    printer.setCreator(FromUtf8(report::ProgramText()));
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName("Print_Preview");
     preview.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    // Above the two tool windows, which stay on top of every other window
+    // and would otherwise hide the preview's toolbar with its print button;
+    // tall enough to read a whole page.
+    preview.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (parent != nullptr) {
+        const int height = parent->height() * 9 / 10;
+        preview.resize(std::min(parent->width() * 9 / 10, height * 4 / 5), height);
+    }
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* target) { PrintRoom(context, roomFile, *target); });
     preview.exec();

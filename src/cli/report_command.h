@@ -10,6 +10,8 @@ namespace karumoa::cli {
 
 struct RoomReport;
 
+// csv: every printed term as a row, after a byte-order mark and a heading
+// row (report_csv.cpp).
 enum class ReportFormat { kText, kJson, kCsv };
 
 struct ReportOptions {
@@ -23,8 +25,7 @@ struct ReportOptions {
 
 // The load report of each project file in turn, on standard output: for
 // text the structural sheet, the internal sheet and the load total; for
-// json one object per line; for csv every printed term as a row, after a
-// byte-order mark and a heading row. A file that does not read, or holds an index
+// json one object per line. A file that does not read, or holds an index
 // the loaded tables lack, is reported on `err`, naming it, and the others
 // are still reported. The reference tables are loaded once; if they cannot
 // be, nothing is reported. Returns the exit status: 0, or 1 when the

@@ -138,7 +138,7 @@ void Construction(CsvRows& csv, const model::RoomModel& room) {
     for (const model::Kabe_Data* e : document::ConstructionElements(room)) {
         const std::string name(model::HouiName(e->Houi));
         calc::NetuTeikouTerms terms;
-        const float R = calc::NetuTeikou(e->Netu_Kaesi(), e->Atusa_Kaesi(), e->kuuki, &terms);
+        const float R = calc::NetuTeikou(e->Netu_Kaesi(), e->Atusa_Kaesi(), e->kuuki, terms);
         for (int i = 1; i <= e->LayerCount(); ++i) {
             const auto slot = static_cast<std::size_t>(i);
             const std::string layer = name + ": " + e->Zai_Kaesi()[slot];

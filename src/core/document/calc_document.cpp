@@ -319,10 +319,10 @@ void ConstructionFormulas(sheet::SheetWriter& w) {
     w.Kaigyou();
     w.Moji_Hyouji("r: ", kLightBlue);
     w.Moji_Hyouji("表面熱抵抗 ", kGreen);
-    w.Moji_Hyouji(FormatFixed(calc::kHyoumenTeikou, 3), kLightBlue);
+    w.Moji_Hyouji(FormatFixed(calc::HyoumenTeikou(false), 3), kLightBlue);
     w.Moji_Hyouji(", ", kBlack);
     w.Moji_Hyouji("空気層有り ", kGreen);
-    w.Moji_Hyouji(FormatFixed(calc::kKuukiTeikou, 3), kLightBlue);
+    w.Moji_Hyouji(FormatFixed(calc::HyoumenTeikou(true), 3), kLightBlue);
     w.Moji_Hyouji(" ", kBlack);
     w.Moji_Hyouji("K: ", kLightBlue);
     w.Moji_Hyouji("熱貫流率", kGreen);
@@ -349,7 +349,7 @@ void ConstructionElement(BlockWriter& b, const model::Kabe_Data& e) {
     b.RuleAbove(kLayerName, kLayerTerm);
 
     calc::NetuTeikouTerms terms;
-    const float R = calc::NetuTeikou(e.Netu_Kaesi(), e.Atusa_Kaesi(), e.kuuki, &terms);
+    const float R = calc::NetuTeikou(e.Netu_Kaesi(), e.Atusa_Kaesi(), e.kuuki, terms);
     const float K = 1.0f / R;
     for (int i = 1; i <= e.LayerCount(); ++i) {
         const auto slot = static_cast<std::size_t>(i);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <array>
 
 #include "app/app_context.h"
 #include "app/controls.h"

@@ -5,20 +5,40 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace karumoa::calc {
+
+// Surface resistances added to the layers' resistance, m2 h C/kcal: with an
+// air layer in the construction, and without.
+inline constexpr double kKuukiTeikou = 0.375;
+inline constexpr double kHyoumenTeikou = 0.175;
 
 // Thermal resistance R of the layer arrays (entry-array convention: slot 0
 // and the last slot are empty and skipped; thickness in mm, conductivity in
 // kcal/(m h C)): R = sum of (t / 1000) / lambda, each quotient in double and
 // R rounded to single after each addition, then the surface resistance
-// (model::kKuukiTeikou or kHyoumenTeikou) added and rounded to single. A conductivity of 0 makes R
-// infinite; the construction dialog refuses such layers.
+// added and rounded to single. A conductivity of 0 makes R infinite; the
+// construction dialog refuses such layers.
 float NetuTeikou(std::span<const float> Netu, std::span<const std::int16_t> Atusa, bool kuuki);
 
 // K = 1 / R in single precision, kcal/(m2 h C). 100 mm of conductivity 1.2
 // without air layer gives 3.871.
 float Netukanryuu_Keisan(std::span<const float> Netu, std::span<const std::int16_t> Atusa,
                          bool kuuki);
+
+// The surface resistance that R adds: kKuukiTeikou with an air layer,
+// kHyoumenTeikou without.
+double HyoumenTeikou(bool kuuki);
+
+// The terms of R as NetuTeikou adds them, so that a printed derivation of
+// K shows the very numbers the sum was made of.
+struct NetuTeikouTerms {
+    std::vector<double> layers;  // (t / 1000) / lambda of each layer, in slot order
+    double surface = 0.0;        // HyoumenTeikou
+};
+// NetuTeikou, keeping its terms in `terms`.
+float NetuTeikou(std::span<const float> Netu, std::span<const std::int16_t> Atusa, bool kuuki,
+                 NetuTeikouTerms& terms);
 
 }  // namespace karumoa::calc

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/netukanryuu.h"  // the surface resistances K is bounded by
 #include "model/room_model.h"
 
 namespace karumoa::model {
@@ -128,11 +129,6 @@ inline constexpr ValueRange kKabeSunpou{1000, 100000, false, "mm"};  // wall wid
 // only held to a positive size there.
 inline constexpr ValueRange kYaneSunpou{1, 100000, false, "mm"};
 inline constexpr ValueRange kSouAtusa{3, 300, false, "mm"};  // layer thickness
-// Surface resistances that the construction dialog adds to the layers'
-// resistance, m2 h C/kcal: with an air layer in the construction, and
-// without.
-inline constexpr double kKuukiTeikou = 0.375;
-inline constexpr double kHyoumenTeikou = 0.175;
 // The layers' conductivities, kcal/(m h C), as the conductivity table may
 // list them: positive, so that R = sum of t/lambda is finite, and below
 // what any building material (the metals included) reaches.
@@ -141,7 +137,7 @@ inline constexpr ValueRange kNetuDendouritu{0, 400, true, "kcal/mh℃", true};
 // what the smaller surface resistance alone gives, as every layer adds
 // some resistance. A K beyond it cannot come from the dialog; it would
 // only make loads that overflow.
-inline constexpr ValueRange kNetukanryuu{0, 1.0 / kHyoumenTeikou, true, "kcal/㎡h℃"};
+inline constexpr ValueRange kNetukanryuu{0, 1.0 / calc::kHyoumenTeikou, true, "kcal/㎡h℃"};
 // The window dialog's sliders, and its count field "###".
 inline constexpr ValueRange kMadoYoko{500, 10000, false, "mm"};
 inline constexpr ValueRange kMadoTate{300, 5000, false, "mm"};

@@ -54,14 +54,12 @@ SetteiRow Lighting(const model::RoomModel& room, const refdb::ReferenceData* ref
                   room.Syoumei_Syurui ? QStringLiteral("蛍光灯") : QStringLiteral("白熱灯"),
                   QString()};
     if (room.Syoudo_Jidou_Tekigou) {
-        // The illuminance of the occupant place, from the same column the
-        // lighting calculation reads (the equivalent place's for direct
-        // input); mixing is a lamp-input setting and is not shown here.
+        // The illuminance of the occupant place, as the lighting load takes
+        // it (the equivalent place's for direct input); mixing is a
+        // lamp-input setting and is not shown here.
         row.setting = QStringLiteral("自動適合");
         if (refs != nullptr) {
-            row.value = QString::number(
-                            refs->Syoudo_Kaesi(calc::OccupantColumn(room), room.Situnai_Syurui)) +
-                        kLx;
+            row.value = QString::number(calc::OccupantIlluminance(room, *refs)) + kLx;
         }
         return row;
     }
@@ -71,8 +69,8 @@ SetteiRow Lighting(const model::RoomModel& room, const refdb::ReferenceData* ref
         if (room.Syoumei_Konzai) {
             row.condition = QStringLiteral("混在");
         }
-    } else if (refs != nullptr && room.Syoudo >= 0 && room.Syoudo < refs->IlluminanceCount()) {
-        row.value = QString::number(refs->IlluminanceLevel(room.Syoudo)) + kLx;
+    } else if (refs != nullptr) {
+        row.value = QString::number(calc::ChosenIlluminance(room, *refs)) + kLx;
     }
     return row;
 }
@@ -87,15 +85,13 @@ SetteiRow Ventilation(const model::RoomModel& room, const refdb::ReferenceData* 
     } else if (room.Kanki_Jidou_Tekigou) {
         row.setting = QStringLiteral("自動適合");
         if (refs != nullptr) {
-            row.value =
-                Plain(refs->Kanki_kaesi(calc::OccupantColumn(room), room.Situnai_Syurui)) + kRate;
+            row.value = Plain(calc::OccupantVentilationRate(room, *refs)) + kRate;
         }
     } else {
-        // The rate of the chosen place in the record Kanki_Saisyouti names,
-        // as the calculation takes it; no place chosen (-1) is 0.
+        // No place chosen (-1) names no place and a rate of 0.
         row.setting = ConditionTexts::KankiPlace(room.Kanki_Basyo);
         if (refs != nullptr) {
-            row.value = Plain(refs->KankiRate(room.Kanki_Saisyouti, room.Kanki_Basyo)) + kRate;
+            row.value = Plain(calc::ChosenVentilationRate(room, *refs)) + kRate;
         }
     }
     return row;

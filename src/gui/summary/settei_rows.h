@@ -2,7 +2,9 @@
 
 // The five rows of the settings summary, built from the room model and the
 // reference tables. Kept apart from the window so that every case of the
-// texts can be checked without one.
+// texts can be checked without one. The illuminances and ventilation rates
+// come from the look-ups the loads and the dialogs use
+// (calc/situnai_keisan.h), so the row shows what the load takes.
 
 #include <QString>
 #include <array>

@@ -24,6 +24,10 @@ set(KARUMOA_INSTALL_PROGRAMS karumoa-calc)
 if(TARGET karumoa)
   list(APPEND KARUMOA_INSTALL_PROGRAMS karumoa)
 endif()
+# karumoa-calc runs karumoa-doc from its own folder for --format pdf.
+if(TARGET karumoa-doc)
+  list(APPEND KARUMOA_INSTALL_PROGRAMS karumoa-doc)
+endif()
 
 install(TARGETS ${KARUMOA_INSTALL_PROGRAMS} RUNTIME DESTINATION ${KARUMOA_INSTALL_PROGRAM_DIR})
 install(FILES ${KARUMOA_INSTALL_DATA_FILES} DESTINATION ${KARUMOA_INSTALL_PROGRAM_DIR})

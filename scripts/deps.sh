@@ -14,6 +14,11 @@ if [ "${1:-}" = "test" ]; then
     packages+=(clang-format)
 fi
 
+# pdftotext, pdfinfo and pdffonts read the calculation documents back.
+if [ "${1:-}" = "test" ]; then
+    packages+=(poppler-utils)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

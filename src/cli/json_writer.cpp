@@ -68,10 +68,8 @@ bool AppendShortDecimal(std::string& out, T value) {
     return false;
 }
 
-// A single or a double: null when not finite, otherwise the text
-// std::to_chars gives.
 template <class T>
-void AppendNumber(std::string& out, T value) {
+void AppendNumberText(std::string& out, T value) {
     if (!std::isfinite(value)) {
         out += "null";
         return;
@@ -84,6 +82,14 @@ void AppendNumber(std::string& out, T value) {
 }
 
 }  // namespace
+
+void AppendNumber(std::string& out, float value) {
+    AppendNumberText(out, value);
+}
+
+void AppendNumber(std::string& out, double value) {
+    AppendNumberText(out, value);
+}
 
 void JsonWriter::Separate() {
     if (afterKey_) {

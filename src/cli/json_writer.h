@@ -10,6 +10,12 @@
 
 namespace karumoa::cli {
 
+// A number as the reports write it: a single as its shortest round-trip
+// decimal (3.871f is 3.871), which reads back as the double nearest that
+// decimal, a double likewise; "null" when not finite.
+void AppendNumber(std::string& out, float value);
+void AppendNumber(std::string& out, double value);
+
 class JsonWriter {
 public:
     explicit JsonWriter(std::string& out) : out_(out) {}
@@ -22,8 +28,7 @@ public:
     // The key of the next member; keys are the program's own ASCII names.
     JsonWriter& Key(std::string_view key);
 
-    // A single as its shortest round-trip decimal (3.871f is 3.871), which
-    // reads back as the double nearest that decimal; not finite is null.
+    // A number as AppendNumber writes it.
     void Value(float value);
     void Value(double value);
     void Value(int value);

@@ -122,6 +122,9 @@ int RunReport(const ReportOptions& options, const std::vector<std::string>& file
 
     const calc::StructuralTables tables(*refs);
     Output out(outFd);
+    if (options.format == ReportFormat::kCsv && !options.eachRoom) {
+        AppendCsvHeader(out.Buffer());
+    }
     int status = kExitOk;
     for (const std::string& file : files) {
         auto fail = [&](const std::string& message) {
@@ -155,8 +158,15 @@ int RunReport(const ReportOptions& options, const std::vector<std::string>& file
         report.structural = &results.structural;
         report.internal = &results.internal;
         report.totals = &results.totals;
-        if (options.format == ReportFormat::kJson) {
+        report.room = &room;
+        report.results = &results;
+        report.refs = &*refs;
+        if (options.eachRoom) {
+            options.eachRoom(report);
+        } else if (options.format == ReportFormat::kJson) {
             AppendJsonReport(out.Buffer(), report);
+        } else if (options.format == ReportFormat::kCsv) {
+            AppendCsvReport(out.Buffer(), report);
         } else {
             AppendTextReport(out.Buffer(), report);
         }

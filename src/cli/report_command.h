@@ -1,18 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace karumoa::cli {
 
-enum class ReportFormat { kText, kJson };
+struct RoomReport;
+
+// csv: every printed term as a row, after a byte-order mark and a heading
+// row (report_csv.cpp).
+enum class ReportFormat { kText, kJson, kCsv };
 
 struct ReportOptions {
     std::int16_t situon = 260;  // indoor temperature in tenths of a degree C
     ReportFormat format = ReportFormat::kText;
     std::string dataDir;  // folder of the seven reference databases
+    // When set, each room reported is handed to it instead of being
+    // written in `format` (the PDF writer lays out its own pages).
+    std::function<void(const RoomReport&)> eachRoom;
 };
 
 // The load report of each project file in turn, on standard output: for

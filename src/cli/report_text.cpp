@@ -5,6 +5,7 @@
 #include "room_report.h"
 #include "sheet/plain_text.h"
 #include "sheet/report_sheets.h"
+#include "sheet/summary_rows.h"
 #include "text/number_text.h"
 
 namespace karumoa::cli {
@@ -20,15 +21,8 @@ sheet::Sheet TotalsSheet(const calc::LoadTotals& t, const sheet::TextMetrics& me
     w.Hidari_Hyouji("項目", 0, sheet::kBlack);
     w.Migi_Hyouji("負荷", kValueColumn, sheet::kBlack);
     w.Kaigyou();
-    const struct {
-        std::string_view label;
-        float value;
-    } rows[] = {{"人体熱量", t.Jintai_Goukei},
-                {"照明熱量", t.Syoumei_Goukei},
-                {"換気熱量", t.Kanki_Goukei},
-                {"構造体熱量", t.Kouzou_Goukei}};
-    for (const auto& row : rows) {
-        w.Hidari_Hyouji(row.label, 0, sheet::kBlack);
+    for (const sheet::GoukeiRow& row : sheet::GoukeiRows(t)) {
+        w.Hidari_Hyouji(row.item, 0, sheet::kBlack);
         w.Migi_Hyouji(text::FormatFixed(row.value, 2), kValueColumn, sheet::kBlack);
         w.Kaigyou();
     }

@@ -9,7 +9,14 @@ namespace karumoa::calc {
 struct StructuralLoad;
 struct InternalLoad;
 struct LoadTotals;
+struct RoomResults;
 }  // namespace karumoa::calc
+namespace karumoa::model {
+struct RoomModel;
+}
+namespace karumoa::refdb {
+class ReferenceData;
+}
 
 namespace karumoa::cli {
 
@@ -22,6 +29,11 @@ struct RoomReport {
     const calc::StructuralLoad* structural = nullptr;
     const calc::InternalLoad* internal = nullptr;
     const calc::LoadTotals* totals = nullptr;
+    // The whole: the room as read (with the indoor temperature of the
+    // command), its results and the tables they came from.
+    const model::RoomModel* room = nullptr;
+    const calc::RoomResults* results = nullptr;
+    const refdb::ReferenceData* refs = nullptr;
 };
 
 // Appends the text report: a header naming the file and the conditions,
@@ -29,5 +41,9 @@ struct RoomReport {
 void AppendTextReport(std::string& out, const RoomReport& report);
 // Appends the report as one JSON object and a line break.
 void AppendJsonReport(std::string& out, const RoomReport& report);
+// The start of a CSV report: the byte-order mark and the heading row.
+void AppendCsvHeader(std::string& out);
+// Appends every printed term of the room as one CSV row each.
+void AppendCsvReport(std::string& out, const RoomReport& report);
 
 }  // namespace karumoa::cli

@@ -54,15 +54,20 @@ class FrameTest : public QObject {
     MDIForm1& frame() { return program_->frame(); }
 
     // Flags of the table by state, in the order Hyouji, Fuka, Set, Window,
-    // Sinki_Ryouiki, Settei_Jyouken, Fuka_Goukei, buttons 1, 2, 3, 5.
-    void CheckFlags(const std::array<bool, 11>& expected) {
-        const std::array<FrameItem, 11> items{
-            FrameItem::Mnu_Hyouji,        FrameItem::Mnu_Fuka,
-            FrameItem::Mnu_Set,           FrameItem::Mnu_Window,
-            FrameItem::Mnu_Sinki_Ryouiki, FrameItem::Mnu_Settei_Jyouken,
-            FrameItem::Mnu_Fuka_Goukei,   FrameItem::Toolbar1_Button1,
-            FrameItem::Toolbar1_Button2,  FrameItem::Toolbar1_Button3,
-            FrameItem::Toolbar1_Button5};
+    // Print, Sinki_Ryouiki, Settei_Jyouken, Fuka_Goukei, buttons 1, 2, 3, 5.
+    void CheckFlags(const std::array<bool, 12>& expected) {
+        const std::array<FrameItem, 12> items{FrameItem::Mnu_Hyouji,
+                                              FrameItem::Mnu_Fuka,
+                                              FrameItem::Mnu_Set,
+                                              FrameItem::Mnu_Window,
+                                              FrameItem::Mnu_Print,
+                                              FrameItem::Mnu_Sinki_Ryouiki,
+                                              FrameItem::Mnu_Settei_Jyouken,
+                                              FrameItem::Mnu_Fuka_Goukei,
+                                              FrameItem::Toolbar1_Button1,
+                                              FrameItem::Toolbar1_Button2,
+                                              FrameItem::Toolbar1_Button3,
+                                              FrameItem::Toolbar1_Button5};
         for (std::size_t i = 0; i < items.size(); ++i) {
             QVERIFY2(On(frame(), items[i]) == expected[i], FrameItemName(items[i]).data());
         }
@@ -71,7 +76,6 @@ class FrameTest : public QObject {
                                  FrameItem::Mnu_Netu_Help, FrameItem::Mnu_About}) {
             QVERIFY2(On(frame(), always), FrameItemName(always).data());
         }
-        QVERIFY(!On(frame(), FrameItem::Mnu_Print));
     }
 
 private Q_SLOTS:
@@ -163,12 +167,12 @@ private Q_SLOTS:
 
     void flagsAtStartUpAfterNewRoomAndAfterClose() {
         QCOMPARE(frame().windowTitle(), QStringLiteral("カルモア"));
-        // Hyouji Fuka Set Window Sinki Settei Goukei  b1 b2 b3 b5
-        CheckFlags({false, false, false, false, true, true, true, true, true, false, false});
+        // Hyouji Fuka Set Window Print Sinki Settei Goukei  b1 b2 b3 b5
+        CheckFlags({false, false, false, false, false, true, true, true, true, true, false, false});
 
         frame().commands().Sinki_Ryouiki();
         QCOMPARE(frame().windowTitle(), QStringLiteral("カルモア  (無題)"));
-        CheckFlags({true, true, true, true, false, false, false, false, true, true, true});
+        CheckFlags({true, true, true, true, true, false, false, false, false, true, true, true});
         // The empty plan leaves the wall command on and roof and floor off.
         QVERIFY(On(frame(), FrameItem::Mnu_Kabe));
         QVERIFY(!On(frame(), FrameItem::Mnu_Yane));
@@ -177,7 +181,8 @@ private Q_SLOTS:
         QVERIFY(frame().commands().CloseRoom());
         QCOMPARE(frame().windowTitle(), QStringLiteral("カルモア"));
         // Settei_Jyouken stays off until its window closes.
-        CheckFlags({false, false, false, false, true, false, true, true, true, false, false});
+        CheckFlags(
+            {false, false, false, false, false, true, false, true, true, true, false, false});
         QVERIFY(!program_->forms().IsLoaded(FormId::Main_Form));
     }
 

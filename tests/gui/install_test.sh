@@ -12,7 +12,7 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 program="$prefix/lib/karumoa"
-for f in karumoa karumoa-calc Karumoa.hlp Gaiki.sqlite NetuDendou.sqlite Ondosa.sqlite \
+for f in karumoa karumoa-calc karumoa-doc Karumoa.hlp Gaiki.sqlite NetuDendou.sqlite Ondosa.sqlite \
          Nissya.sqlite Jintai.sqlite Syoudo.sqlite kanki.sqlite; do
     [ -f "$program/$f" ] || fail "missing $program/$f"
 done
@@ -22,8 +22,13 @@ for exe in karumoa karumoa-calc; do
     [ "$(readlink -f "$prefix/bin/$exe")" = "$(readlink -f "$program/$exe")" ] \
         || fail "bin/$exe does not lead to the program folder"
 done
-# The link works from anywhere: the tool finds its own folder through it.
+# The link works from anywhere: the tool finds its own folder through it,
+# and karumoa-doc there for the PDF.
 (cd / && "$prefix/bin/karumoa-calc" --help > /dev/null) || fail "karumoa-calc --help through the link"
+example="$(dirname "$0")/../../examples/example-room.kmd"
+(cd / && "$prefix/bin/karumoa-calc" --format pdf --output "$prefix/example.pdf" "$(realpath "$example")") \
+    || fail "karumoa-calc --format pdf through the link"
+[ -s "$prefix/example.pdf" ] || fail "no PDF through the link"
 cmp -s "$program/Karumoa.hlp" "$(dirname "$0")/../../data/help/Karumoa.hlp.txt" \
     || fail "the installed help file differs from its source"
 

@@ -8,6 +8,8 @@
 #include <array>
 #include <string_view>
 
+#include "model/condition_texts.h"
+
 namespace karumoa::calc {
 
 // The lighting constant table, looked up by offset: the utilisation factor
@@ -42,15 +44,8 @@ inline constexpr std::array<std::string_view, 9> kEntarupiItems{
     "0.4", "0.45", "0.5", "0.55", "0.6", "0.65", "0.7", "0.75", "0.8"};
 inline constexpr int kEntarupiHyoujyun = 4;
 
-// Item `index` of a list, or an empty text when the index is out of range
-// (a constant read from an empty text is 0).
-template <std::size_t N>
-constexpr std::string_view ItemText(const std::array<std::string_view, N>& items, int index) {
-    if (index < 0 || index >= static_cast<int>(N)) {
-        return {};
-    }
-    return items[static_cast<std::size_t>(index)];
-}
+// Item `index` of a list, or an empty text when the index is out of range.
+using model::ItemText;
 
 // The constants that depend on the lamp type, with the texts the internal
 // load report prints for them.

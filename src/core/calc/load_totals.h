@@ -12,6 +12,12 @@ namespace karumoa::calc {
 struct StructuralLoad;
 struct InternalLoad;
 
+// Watts per kcal/h, for the loads also given in kW and W/m2.
+inline constexpr double kWattPerKcalh = 1.163;
+constexpr double KcalhToKw(double kcalh) {
+    return kcalh * kWattPerKcalh / 1000.0;
+}
+
 struct LoadTotals {
     float Jintai_Goukei = 0.0f;   // occupants, kcal/h
     float Syoumei_Goukei = 0.0f;  // lighting

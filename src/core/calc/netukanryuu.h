@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace karumoa::calc {
 
@@ -25,5 +26,19 @@ float NetuTeikou(std::span<const float> Netu, std::span<const std::int16_t> Atus
 // without air layer gives 3.871.
 float Netukanryuu_Keisan(std::span<const float> Netu, std::span<const std::int16_t> Atusa,
                          bool kuuki);
+
+// The surface resistance that R adds: kKuukiTeikou with an air layer,
+// kHyoumenTeikou without.
+double HyoumenTeikou(bool kuuki);
+
+// The terms of R as NetuTeikou adds them, so that a printed derivation of
+// K shows the very numbers the sum was made of.
+struct NetuTeikouTerms {
+    std::vector<double> layers;  // (t / 1000) / lambda of each layer, in slot order
+    double surface = 0.0;        // HyoumenTeikou
+};
+// NetuTeikou, keeping its terms in `terms`.
+float NetuTeikou(std::span<const float> Netu, std::span<const std::int16_t> Atusa, bool kuuki,
+                 NetuTeikouTerms& terms);
 
 }  // namespace karumoa::calc

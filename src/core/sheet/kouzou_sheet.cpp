@@ -167,8 +167,11 @@ void Kabe_Hyouji(SheetWriter& w, const calc::StructuralLoad& load) {
     w.Kaigyou();
     w.Kaigyou();
 
+    const int heading = w.Row();
     Kabe_Midasi(w);
     const int first = w.Row();
+    // The table ends with its sums; without walls it is the heading alone.
+    w.MarkTable(heading, first, load.hasWalls ? first + kSumRowOffset + 1 : first);
     if (load.hasWalls) {
         for (const calc::OpaqueElement& e : load.Opaque()) {
             ElementRow(w, e);
@@ -249,11 +252,13 @@ void Garasu_Hyouji(SheetWriter& w, const calc::StructuralLoad& load) {
     w.Kaigyou();
     w.Kaigyou();
 
+    const int heading = w.Row();
     Mado_Midasi(w);
+    const int first = w.Row();
+    w.MarkTable(heading, first, load.hasGlass ? first + kGlassTotalOffset + 1 : first);
     if (!load.hasGlass) {
         return;
     }
-    const int first = w.Row();
     for (const calc::GlassElement& g : load.Glass()) {
         GlassRow(w, g);
     }

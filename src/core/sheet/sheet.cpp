@@ -39,10 +39,13 @@ void SheetWriter::Restart() {
     // in the memory of one like it allocates nothing.
     std::vector<TextRun> runs = std::move(sheet_.runs);
     std::vector<RuleLine> lines = std::move(sheet_.lines);
+    std::vector<TableSpan> tables = std::move(sheet_.tables);
     lines.clear();
+    tables.clear();
     sheet_ = Sheet{};
     sheet_.runs = std::move(runs);
     sheet_.lines = std::move(lines);
+    sheet_.tables = std::move(tables);
     runCount_ = 0;
 }
 
@@ -97,6 +100,10 @@ void SheetWriter::Migi_Hyouji(std::string_view text, int column, Color color) {
 
 void SheetWriter::Sen(int x1, int y1, int x2, int y2, Color color) {
     sheet_.lines.push_back(RuleLine{x1, y1, x2, y2, color});
+}
+
+void SheetWriter::MarkTable(int heading, int body, int end) {
+    sheet_.tables.push_back(TableSpan{heading, body, end});
 }
 
 Sheet SheetWriter::Take() {

@@ -49,6 +49,17 @@ struct RuleLine {
     bool operator==(const RuleLine&) const = default;
 };
 
+// A ruled table of a sheet by rows: the heading rows [heading, body) and
+// the rows of its body [body, end). A page that continues the table
+// repeats the heading, and the heading never ends a page alone.
+struct TableSpan {
+    int heading = 0;
+    int body = 0;
+    int end = 0;
+
+    bool operator==(const TableSpan&) const = default;
+};
+
 struct Sheet {
     int lineHeight = 0;  // twips per row
     int columnUnit = 0;  // width of "あ" in twips
@@ -59,6 +70,7 @@ struct Sheet {
     int cellTwips = 0;
     std::vector<TextRun> runs;
     std::vector<RuleLine> lines;
+    std::vector<TableSpan> tables;
 
     // The runs of one row, in drawing order.
     std::vector<const TextRun*> RowRuns(int row) const;
@@ -102,6 +114,9 @@ public:
     void Migi_Hyouji(std::string_view text, int column, Color color);
     // A ruled line between two points in twips.
     void Sen(int x1, int y1, int x2, int y2, Color color = kBlack);
+    // Records a ruled table (TableSpan) whose heading starts at row
+    // `heading`, whose body starts at `body` and ends before `end`.
+    void MarkTable(int heading, int body, int end);
 
     int Row() const { return row_; }
     void SetRow(int row) { row_ = row; }

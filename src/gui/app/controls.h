@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <string_view>
 
+#include "app/core_text.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,11 +17,6 @@ class QTabBar;
 class QWidget;
 
 namespace karumoa::gui {
-
-// Core texts are UTF-8.
-inline QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A push button with its object name. It is never a default button: in the
 // dialogs Enter belongs to the control that has the focus: a field (where

@@ -8,6 +8,7 @@
 #include "app/mdi_form1.h"
 #include "plan/main_form.h"
 #include "project/project_commands.h"
+#include "report/print_document.h"
 
 namespace karumoa::gui {
 
@@ -95,6 +96,12 @@ void FrameCommands::Mnu_File_Open_Click() {
 
 void FrameCommands::Mnu_Save_Us_Click() {
     project_->Save_Us();
+}
+
+void FrameCommands::Mnu_Print_Click() {
+    if (context_.forms().mainFormIfLoaded() != nullptr) {
+        ShowPrintPreview(context_, project_->RoomFile(), &frame_);
+    }
 }
 
 void FrameCommands::Mnu_End_Click() {

@@ -41,6 +41,7 @@ public:
     void Mnu_Sinki_Ryouiki_Click();
     void Mnu_File_Open_Click();
     void Mnu_Save_Us_Click();
+    void Mnu_Print_Click();
     void Mnu_End_Click();
     void Mnu_Situnai_Keisan_Click();
     void Mnu_Kouzou_Keisan_Click();

@@ -66,7 +66,7 @@ MDIForm1::MDIForm1(AppContext& context)
     // Loading the frame: no room yet.
     for (FrameItem item :
          {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set, FrameItem::Mnu_Window,
-          FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
+          FrameItem::Mnu_Print, FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
         SetEnabled(item, false);
     }
 }
@@ -105,8 +105,8 @@ void MDIForm1::BuildMenus() {
     AddItem(file, FrameItem::Mnu_Save_Us, QStringLiteral("名前をつけて保存...(&S)"),
             &C::Mnu_Save_Us_Click);
     AddSeparator(file, "Mnu_aa");
-    // Printing has no command: the item is there, greyed.
-    AddItem(file, FrameItem::Mnu_Print, QStringLiteral("印刷...(&P)"), nullptr)->setEnabled(false);
+    // The calculation document of the open room; off while no room is open.
+    AddItem(file, FrameItem::Mnu_Print, QStringLiteral("印刷...(&P)"), &C::Mnu_Print_Click);
     AddSeparator(file, "Mnu_aaa");
     AddItem(file, FrameItem::Mnu_End, QStringLiteral("カルモアの終了(&X)"), &C::Mnu_End_Click);
 
@@ -222,7 +222,7 @@ QString MDIForm1::TitleForFile(const QString& fileTitle) {
 void MDIForm1::EnterNoRoomState() {
     for (FrameItem item :
          {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set, FrameItem::Mnu_Window,
-          FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
+          FrameItem::Mnu_Print, FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
         SetEnabled(item, false);
     }
     for (FrameItem item :
@@ -235,7 +235,7 @@ void MDIForm1::EnterNoRoomState() {
 void MDIForm1::EnterRoomOpenState() {
     for (FrameItem item :
          {FrameItem::Mnu_Hyouji, FrameItem::Mnu_Fuka, FrameItem::Mnu_Set, FrameItem::Mnu_Window,
-          FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
+          FrameItem::Mnu_Print, FrameItem::Toolbar1_Button3, FrameItem::Toolbar1_Button5}) {
         SetEnabled(item, true);
     }
     for (FrameItem item : {FrameItem::Mnu_Settei_Jyouken, FrameItem::Toolbar1_Button1,

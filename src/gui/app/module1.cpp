@@ -9,14 +9,12 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "app/core_text.h"
 #include "app/form_registry.h"
 #include "app/mdi_form1.h"
 #include "app/prompts.h"
 #include "app/splash_form.h"
-
-#ifndef KARUMOA_VERSION_MAJOR
-#error "KARUMOA_VERSION_MAJOR, _MINOR and _PATCH come from the project version"
-#endif
+#include "document/document_painter.h"
 
 namespace karumoa::gui::Module1 {
 
@@ -25,10 +23,7 @@ QString AppTitle() {
 }
 
 QString VersionText() {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
-        .arg(KARUMOA_VERSION_MAJOR)
-        .arg(KARUMOA_VERSION_MINOR)
-        .arg(KARUMOA_VERSION_PATCH);
+    return FromUtf8(report::VersionText());
 }
 
 void Kankyou_SyokiKa(AppContext& context) {

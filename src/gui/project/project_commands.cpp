@@ -85,10 +85,16 @@ bool ProjectCommands::Save_Us() {
     return true;
 }
 
+QString ProjectCommands::RoomFile() const {
+    if (roomFileOwner_.isNull() || roomFileOwner_ != context_.forms().mainFormIfLoaded()) {
+        return QString();
+    }
+    return roomFile_;
+}
+
 QString ProjectCommands::StartFolder() const {
-    if (!roomFile_.isEmpty() && !roomFileOwner_.isNull() &&
-        roomFileOwner_ == context_.forms().mainFormIfLoaded()) {
-        const QFileInfo file(roomFile_);
+    if (const QString room = RoomFile(); !room.isEmpty()) {
+        const QFileInfo file(room);
         if (file.dir().exists()) {
             return file.absolutePath();
         }

@@ -33,6 +33,10 @@ public:
     // dropped on the frame: the same checks, messages and question.
     void OpenFile(const QString& path);
 
+    // The file the open room was read from or last saved to; empty for a
+    // room never saved, and when no room is open.
+    QString RoomFile() const;
+
     // Where the file dialogs start: the folder of the open room's file, else
     // the folder used last (remembered), else the home folder.
     QString StartFolder() const;

@@ -7,9 +7,11 @@
 #include <array>
 
 #include "app/app_context.h"
+#include "app/controls.h"
 #include "app/mdi_form1.h"
 #include "app/twips.h"
 #include "calc/load_totals.h"
+#include "sheet/summary_rows.h"
 #include "summary/goukei_menu.h"
 #include "summary/tool_window.h"
 #include "text/number_text.h"
@@ -78,15 +80,9 @@ double Goukei_Hyouji_Form::StatusHeight() const {
 void Goukei_Hyouji_Form::List_Hyouji() {
     const calc::LoadTotals totals = calc::StoredTotals(context_.room());
     if (isVisible()) {
-        const std::array<std::pair<QString, float>, 4> rows{{
-            {QStringLiteral("人体熱量"), totals.Jintai_Goukei},
-            {QStringLiteral("照明熱量"), totals.Syoumei_Goukei},
-            {QStringLiteral("換気熱量"), totals.Kanki_Goukei},
-            {QStringLiteral("構造体熱量"), totals.Kouzou_Goukei},
-        }};
         listView_->clear();
-        for (const auto& [name, value] : rows) {
-            auto* item = new QTreeWidgetItem(listView_, {name, Fixed2(value)});
+        for (const sheet::GoukeiRow& row : sheet::GoukeiRows(totals)) {
+            auto* item = new QTreeWidgetItem(listView_, {FromUtf8(row.item), Fixed2(row.value)});
             item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         }
     }

@@ -1,10 +1,8 @@
 #pragma once
 
-// The five rows of the settings summary, built from the room model and the
-// reference tables. Kept apart from the window so that every case of the
-// texts can be checked without one. The illuminances and ventilation rates
-// come from the look-ups the loads and the dialogs use
-// (calc/situnai_keisan.h), so the row shows what the load takes.
+// The five rows of the settings summary as the window lists them: the
+// wording of sheet/summary_rows.h, in the window's strings. Kept apart from
+// the window so that every case of the texts can be checked without one.
 
 #include <QString>
 #include <array>

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/controls.h"
+#include "app/core_text.h"
 #include "sheet/sheet.h"
 
 namespace karumoa::gui::report {

@@ -3,7 +3,7 @@
 #include <QPaintDevice>
 #include <cmath>
 
-#include "app/controls.h"
+#include "app/core_text.h"
 #include "app/twips.h"
 
 namespace karumoa::gui::report {

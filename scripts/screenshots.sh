@@ -5,7 +5,8 @@
 # unsaved-changes question, the two tool windows, the About window, the
 # help viewer, the construction dialog for a wall, the roof and the
 # floor, the window dialog for a wall and the skylight, the wall and the
-# roof-and-floor context menus, the two report windows of the example
+# roof-and-floor context menus, the lighting dialog on every tab and the
+# ventilation dialog in both methods, the two report windows of the example
 # room, scrolled, arranged three ways and maximised) into a folder,
 # default screenshots/.
 #   scripts/screenshots.sh [folder]

@@ -1,17 +1,20 @@
 // Puts the desktop program into its main states one after another (up to
-// the tool windows, the About window, the help viewer, the dialogs and
-// the two report windows) and
+// the tool windows, the About window, the help viewer, the dialogs, the
+// lighting and ventilation dialogs and the two report windows) and
 // photographs the whole X screen in each with ImageMagick's import, for
 // scripts/screenshots.sh (run under xvfb-run).
 //   karumoa_screenshots <output folder>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -31,7 +34,9 @@
 #include "app/splash_form.h"
 #include "envelope/kabe_form.h"
 #include "envelope/kouzou_keisan_form.h"
+#include "internal/kanki_form.h"
 #include "internal/situnai_keisan_form.h"
+#include "internal/syoumei_form.h"
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
 #include "plan/popup_form.h"
@@ -138,6 +143,52 @@ bool ShootDialogs(AppContext& context, ScriptedPrompts& prompts, const QString& 
                                 QPointF(view.left + view.width / 2, view.top + view.height / 2));
     ok &= Shoot(folder, QStringLiteral("18-roof-floor-menu"));
     popUp.Mnu_Jyouge()->hide();
+    return ok;
+}
+
+// The lighting dialog on each of its tabs, with automatic fitting and
+// with the lamp panel in its input modes, and the ventilation dialog in
+// both methods, with its rate menu open and with a typed volume.
+bool ShootLightingAndVentilation(AppContext& context, ScriptedPrompts& prompts,
+                                 const QString& folder) {
+    bool ok = true;
+    OpenRoom(context, prompts, "attributes-blinds.kmd");
+    model::RoomModel& room = context.room();
+    room.Syoudo_Jidou_Tekigou = false;
+    room.Syoudo = 4;
+    Syoumei_Form& syoumei = context.forms().Get<Syoumei_Form>(FormId::Syoumei_Form);
+    syoumei.show();
+    syoumei.move(40, 60);
+    for (int tab = 1; tab <= Syoumei_Form::kSyoudoNyuuryoku; ++tab) {
+        syoumei.Sentaku_Tab()->setCurrentIndex(tab - 1);
+        ok &= Shoot(folder, QStringLiteral("26-lighting-tab-%1").arg(tab));
+    }
+    // The lamp panel mixed, by counts and by total output.
+    syoumei.Konzai_Check()->click();
+    ok &= Shoot(folder, QStringLiteral("27-lighting-lamps-mixed"));
+    syoumei.Syuturyoku_Check()->click();
+    ok &= Shoot(folder, QStringLiteral("28-lighting-output-mixed"));
+    syoumei.Jidou_Check()->click();
+    ok &= Shoot(folder, QStringLiteral("29-lighting-automatic-fitting"));
+    syoumei.Cansel_Button()->click();
+
+    context.Settei_Mode = 10;
+    Kanki_Form& kanki = context.forms().Get<Kanki_Form>(FormId::Kanki_Form);
+    room.Kanki_Jidou_Tekigou = false;
+    kanki.show();
+    kanki.move(40, 60);
+    ok &= Shoot(folder, QStringLiteral("30-ventilation-air-conditioning"));
+    kanki.Futuu_Kanki_Option()->click();
+    QListWidget* rates = kanki.List2();
+    kanki.List2_MouseDown(Qt::RightButton, rates->viewport()->mapToGlobal(
+                                               rates->visualItemRect(rates->item(2)).center()));
+    ok &= Shoot(folder, QStringLiteral("31-ventilation-ordinary-rate-menu"));
+    kanki.Mnu_Suisyou()->trigger();
+    kanki.Mnu_Atai()->hide();
+    ok &= Shoot(folder, QStringLiteral("32-ventilation-recommended-rates"));
+    kanki.Fuuryou_Check()->click();
+    ok &= Shoot(folder, QStringLiteral("33-ventilation-typed-volume"));
+    kanki.Cansel_Button()->click();
     return ok;
 }
 
@@ -250,6 +301,7 @@ int main(int argc, char** argv) {
     help.close();
 
     ok &= ShootDialogs(context, prompts, folder);
+    ok &= ShootLightingAndVentilation(context, prompts, folder);
     ok &= ShootReports(context, prompts, folder);
 
     frame.commands().CloseRoom(false);

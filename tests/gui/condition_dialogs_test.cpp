@@ -215,6 +215,21 @@ private Q_SLOTS:
             {FormId::Jintai_Form,
              [](model::RoomModel& r) { r.Tatemono_Syurui = 9; },
              {"Sentaku_Tab", "Jituninzu_Option", "Menseki_Option", "MaskEdBox1", "List1"}},
+            {FormId::Syoumei_Form,
+             [](model::RoomModel& r) { r.Syoudo_Jidou_Tekigou = false; },
+             {"Sentaku_Tab", "List1", "List2", "Housiki_Combo", "Keikoutou_Option",
+              "Hakunetutou_Option", "Jidou_Check"}},
+            {FormId::Syoumei_Form,
+             [](model::RoomModel& r) {
+                 r.Syoudo_Jidou_Tekigou = false;
+                 r.Syoudo_Syurui = 7;
+             },
+             {"Sentaku_Tab", "Keikoutou_Combo", "Keikoutou_Edit", "Syuturyoku_Check",
+              "Konzai_Check", "Keikoutou_Option", "Hakunetutou_Option", "Jidou_Check"}},
+            {FormId::Kanki_Form,
+             [](model::RoomModel& r) { r.Kanki_Jidou_Tekigou = false; },
+             {"Futuu_Kanki_Option", "Kuutyou_Kanki_Option", "Hyoujyun_Check", "Entarupi_Combo",
+              "List1", "List2", "Fuuryou_Check", "Jidou_Tekigou_Check"}},
         };
         for (const Case& c : cases) {
             test::Program program;

@@ -217,10 +217,11 @@ private Q_SLOTS:
         QTest::newRow("wall button") << "Toolbar1_Button5" << 0 << "壁負荷設定";
         QTest::newRow("roof") << "Mnu_Yane" << 1 << "屋根負荷設定";
         QTest::newRow("floor") << "Mnu_Yuka" << 2 << "床負荷設定";
-        QTest::newRow("ventilation") << "Mnu_Kanki" << 10 << "";
+        QTest::newRow("ventilation") << "Mnu_Kanki" << 10 << "換気損失熱量設定";
         QTest::newRow("outdoor keeps it") << "Mnu_Gaiki" << 7 << "外気条件設定";
         QTest::newRow("indoor keeps it") << "Mnu_Situnai" << 7 << "室内条件設定";
         QTest::newRow("occupants keep it") << "Mnu_Jintai" << 7 << "人体発生熱量設定";
+        QTest::newRow("lighting keeps it") << "mnu_Syoumei" << 7 << "照明発生熱量設定";
     }
     void dialogCommandsSetTheMode() {
         QFETCH(QString, item);

@@ -85,11 +85,8 @@ void LampInput(const RoomModel& room, LightingLoad& l) {
 void IlluminanceMethod(const RoomModel& room, const ReferenceData& refs, LightingLoad& l) {
     const LampConstants& lamp = Lamp(l.fluorescent);
     l.mode = LightingMode::Illuminance;
-    if (room.Syoudo_Jidou_Tekigou) {
-        l.E = refs.Syoudo_Kaesi(OccupantColumn(room), room.Situnai_Syurui);
-    } else if (room.Syoudo >= 0 && room.Syoudo < refs.IlluminanceCount()) {
-        l.E = refs.IlluminanceLevel(room.Syoudo);
-    }
+    l.E =
+        room.Syoudo_Jidou_Tekigou ? OccupantIlluminance(room, refs) : ChosenIlluminance(room, refs);
     l.K = SyoumeiRitu(kHousikiOffset + room.Syoumei_housiki);
     l.kText = text::FormatFixed(l.K, 1);
     l.C = lamp.C;
@@ -106,6 +103,29 @@ void IlluminanceMethod(const RoomModel& room, const ReferenceData& refs, Lightin
 
 int OccupantColumn(const RoomModel& room) {
     return room.Tatemono_Syurui == kJitusuuNyuuryoku ? room.Soutou_Basyo + 1 : room.Tatemono_Syurui;
+}
+
+std::int16_t OccupantIlluminance(const RoomModel& room, const ReferenceData& refs) {
+    return refs.Syoudo_Kaesi(OccupantColumn(room), room.Situnai_Syurui);
+}
+
+float OccupantVentilationRate(const RoomModel& room, const ReferenceData& refs) {
+    return refs.Kanki_kaesi(OccupantColumn(room), room.Situnai_Syurui);
+}
+
+std::int16_t ChosenIlluminance(const RoomModel& room, const ReferenceData& refs) {
+    if (room.Syoudo < 0 || room.Syoudo >= refs.IlluminanceCount()) {
+        return 0;
+    }
+    return refs.IlluminanceLevel(room.Syoudo);
+}
+
+float ChosenVentilationRate(const RoomModel& room, const ReferenceData& refs) {
+    // -1: no place was chosen in the dialog; the rate is 0.
+    if (room.Kanki_Basyo < 0 || room.Kanki_Basyo >= refs.KankiRyou().ColumnCount()) {
+        return 0.0f;
+    }
+    return refs.KankiRate(room.Kanki_Saisyouti, room.Kanki_Basyo);
 }
 
 OccupantLoad ComputeOccupantLoad(const RoomModel& room, const ReferenceData& refs) {
@@ -154,13 +174,10 @@ VentilationLoad ComputeVentilationLoad(const RoomModel& room, const ReferenceDat
     } else {
         if (room.Kanki_Jidou_Tekigou) {
             v.source = VolumeSource::OccupantPlace;
-            v.rate = refs.Kanki_kaesi(OccupantColumn(room), room.Situnai_Syurui);
+            v.rate = OccupantVentilationRate(room, refs);
         } else {
             v.source = VolumeSource::KankiPlace;
-            // -1: no place was chosen in the dialog; the rate is 0.
-            if (room.Kanki_Basyo >= 0 && room.Kanki_Basyo < refs.KankiRyou().ColumnCount()) {
-                v.rate = refs.KankiRate(room.Kanki_Saisyouti, room.Kanki_Basyo);
-            }
+            v.rate = ChosenVentilationRate(room, refs);
         }
         v.NP = NP;
         v.V = v.rate * NP;

@@ -22,6 +22,24 @@ namespace karumoa::calc {
 // otherwise.
 int OccupantColumn(const model::RoomModel& room);
 
+// The reference values the room's lighting and ventilation settings name.
+// The loads, the dialogs' look-ups and the settings summary all read them
+// here, so that a dialog, the summary and the load can never show two
+// different values for one setting.
+// Design illuminance of the occupant place, lx (automatic fitting of the
+// lighting).
+std::int16_t OccupantIlluminance(const model::RoomModel& room, const refdb::ReferenceData& refs);
+// Ventilation rate of the occupant place, m3/h per person (automatic
+// fitting of the ventilation).
+float OccupantVentilationRate(const model::RoomModel& room, const refdb::ReferenceData& refs);
+// The chosen level Syoudo of the illuminance table, lx; 0 for a record the
+// table lacks.
+std::int16_t ChosenIlluminance(const model::RoomModel& room, const refdb::ReferenceData& refs);
+// The rate of the chosen ventilation place Kanki_Basyo, the minimum or the
+// recommended one as Kanki_Saisyouti says, m3/h per person; 0 with no place
+// chosen (-1) or one the table lacks.
+float ChosenVentilationRate(const model::RoomModel& room, const refdb::ReferenceData& refs);
+
 // How the number of persons is given.
 enum class NinzuuMode {
     Density,    // building type 1..8: floor area x the place's density

@@ -46,14 +46,12 @@ SetteiRow Occupants(const model::RoomModel& room, const refdb::ReferenceData* re
 SetteiRow Lighting(const model::RoomModel& room, const refdb::ReferenceData* refs) {
     SetteiRow row{"照明熱量", {}, room.Syoumei_Syurui ? "蛍光灯" : "白熱灯", {}};
     if (room.Syoudo_Jidou_Tekigou) {
-        // The illuminance of the occupant place, from the same column the
-        // lighting calculation reads (the equivalent place's for direct
-        // input); mixing is a lamp-input setting and is not shown here.
+        // The illuminance of the occupant place, as the lighting load takes
+        // it (the equivalent place's for direct input); mixing is a
+        // lamp-input setting and is not shown here.
         row.setting = "自動適合";
         if (refs != nullptr) {
-            row.value = Join(
-                std::to_string(refs->Syoudo_Kaesi(calc::OccupantColumn(room), room.Situnai_Syurui)),
-                kLx);
+            row.value = Join(std::to_string(calc::OccupantIlluminance(room, *refs)), kLx);
         }
         return row;
     }
@@ -63,8 +61,8 @@ SetteiRow Lighting(const model::RoomModel& room, const refdb::ReferenceData* ref
         if (room.Syoumei_Konzai) {
             row.condition = "混在";
         }
-    } else if (refs != nullptr && room.Syoudo >= 0 && room.Syoudo < refs->IlluminanceCount()) {
-        row.value = Join(std::to_string(refs->IlluminanceLevel(room.Syoudo)), kLx);
+    } else if (refs != nullptr) {
+        row.value = Join(std::to_string(calc::ChosenIlluminance(room, *refs)), kLx);
     }
     return row;
 }
@@ -77,17 +75,13 @@ SetteiRow Ventilation(const model::RoomModel& room, const refdb::ReferenceData* 
     } else if (room.Kanki_Jidou_Tekigou) {
         row.setting = "自動適合";
         if (refs != nullptr) {
-            row.value = Join(text::PlainNumber(refs->Kanki_kaesi(calc::OccupantColumn(room),
-                                                                 room.Situnai_Syurui)),
-                             kRate);
+            row.value = Join(text::PlainNumber(calc::OccupantVentilationRate(room, *refs)), kRate);
         }
     } else {
-        // The rate of the chosen place in the record Kanki_Saisyouti names,
-        // as the calculation takes it; no place chosen (-1) is 0.
+        // No place chosen (-1) names no place and a rate of 0.
         row.setting = model::ItemText(model::kKankiPlaces, room.Kanki_Basyo);
         if (refs != nullptr) {
-            row.value = Join(
-                text::PlainNumber(refs->KankiRate(room.Kanki_Saisyouti, room.Kanki_Basyo)), kRate);
+            row.value = Join(text::PlainNumber(calc::ChosenVentilationRate(room, *refs)), kRate);
         }
     }
     return row;

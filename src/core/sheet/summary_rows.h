@@ -32,6 +32,9 @@ struct SetteiRow {
 // Outdoor conditions, indoor temperature, occupants, lighting and
 // ventilation, in that order. Texts that need a reference table are empty
 // when `refs` is null (the tables could not be loaded); the rest is shown.
+// The illuminances and ventilation rates come from the look-ups the loads
+// and the dialogs use (calc/situnai_keisan.h): a row shows what the load
+// takes.
 std::array<SetteiRow, 5> SetteiRows(const model::RoomModel& room, const refdb::ReferenceData* refs);
 
 struct GoukeiRow {

@@ -60,7 +60,7 @@ void ConditionDialog::RunRegisterChain(bool roomChanged) {
     }
 }
 
-void ConditionDialog::CloseCancelled(AfterCancel after) {
+void ConditionDialog::CloseCancelled(AfterCancel after, Notice notice) {
     AppContext& context = context_;
     if (after == AfterCancel::Unload) {
         // Destroyed later: this handler still runs to its end.
@@ -68,7 +68,7 @@ void ConditionDialog::CloseCancelled(AfterCancel after) {
     } else {
         QDialog::reject();
     }
-    if (context.Settei_Mode == kKankiMode) {
+    if (notice == Notice::AfterKanki && context.Settei_Mode == kKankiMode) {
         context.prompts().Message(QStringLiteral("設定は変更されませんでした。"),
                                   Module1::AppTitle(), PromptIcon::Warning, PromptButtons::Ok);
     }

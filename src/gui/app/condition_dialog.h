@@ -56,11 +56,14 @@ protected:
     void RunRegisterChain(bool roomChanged);
 
     // Closes the dialog after a cancel, once it has put back what it
-    // changed: hidden (kept loaded, with its state) or unloaded. Then, when
-    // the ventilation command was the last to set Settei_Mode (10), the
-    // notice "設定は変更されませんでした。".
+    // changed: hidden (kept loaded, with its state) or unloaded. Then, for
+    // the condition and occupant dialogs (`Notice::AfterKanki`), when the
+    // ventilation command was the last to set Settei_Mode (10), the notice
+    // "設定は変更されませんでした。"; the lighting and ventilation dialogs
+    // close without it.
     enum class AfterCancel { Hide, Unload };
-    void CloseCancelled(AfterCancel after);
+    enum class Notice { AfterKanki, None };
+    void CloseCancelled(AfterCancel after, Notice notice = Notice::AfterKanki);
 
     AppContext& context_;
 

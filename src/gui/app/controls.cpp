@@ -1,10 +1,13 @@
 #include "app/controls.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStringList>
 #include <QTabBar>
 
@@ -82,6 +85,45 @@ QTabBar* MakeTabBar(const char* objectName, const QStringList& captions, QWidget
         tabs->addTab(caption);
     }
     return tabs;
+}
+
+void SetBackColour(QWidget* control, BackColour colour) {
+    const QPalette standard = QApplication::palette(control);
+    const QColor back = standard.color(
+        QPalette::Active, colour == BackColour::Enabled ? QPalette::Base : QPalette::Window);
+    QPalette palette = control->palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        // Base fills a list, Button the face of a combo box.
+        palette.setColor(group, QPalette::Base, back);
+        palette.setColor(group, QPalette::Button, back);
+    }
+    control->setPalette(palette);
+}
+
+void EnableWithColour(QWidget* control, bool enabled) {
+    control->setEnabled(enabled);
+    SetBackColour(control, enabled ? BackColour::Enabled : BackColour::Disabled);
+}
+
+QListWidget* MakeChoiceList(const char* objectName, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(objectName));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetBackColour(list, BackColour::Enabled);
+    return list;
+}
+
+void LinkRows(QListWidget* first, QListWidget* second) {
+    const auto copy = [](QListWidget* to) {
+        return [to](int row) {
+            const QSignalBlocker quiet(to);
+            SelectRow(to, row);
+        };
+    };
+    QObject::connect(first, &QListWidget::currentRowChanged, second, copy(second));
+    QObject::connect(second, &QListWidget::currentRowChanged, first, copy(first));
 }
 
 }  // namespace karumoa::gui

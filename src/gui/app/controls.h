@@ -40,4 +40,20 @@ void SelectRow(QListWidget* list, int row);
 // A strip of tabs of their natural widths, over a base line.
 QTabBar* MakeTabBar(const char* objectName, const QStringList& captions, QWidget* parent);
 
+// The background a list or a combo box shows: a text box's (Enabled) or
+// the dialog's own (Disabled). A control keeps the colour it was given
+// whether it is switched on or off, so that one which is off while its
+// value still counts (a fixed efficiency) can look like one that counts.
+enum class BackColour { Enabled, Disabled };
+void SetBackColour(QWidget* control, BackColour colour);
+// Switches a list or a combo box on or off together with its colour.
+void EnableWithColour(QWidget* control, bool enabled);
+
+// A one-choice list with its object name, without a horizontal scroll
+// bar, in the enabled colour.
+QListWidget* MakeChoiceList(const char* objectName, QWidget* parent);
+// Keeps two one-choice lists of as many rows on one row: a choice in
+// either, by mouse or keyboard, is copied to the other.
+void LinkRows(QListWidget* first, QListWidget* second);
+
 }  // namespace karumoa::gui

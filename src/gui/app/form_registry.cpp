@@ -13,7 +13,9 @@
 #include "envelope/kouzou_keisan_form.h"
 #include "envelope/situnai_jyouken_form.h"
 #include "internal/jintai_form.h"
+#include "internal/kanki_form.h"
 #include "internal/situnai_keisan_form.h"
+#include "internal/syoumei_form.h"
 #include "plan/mado_form.h"
 #include "plan/main_form.h"
 #include "plan/popup_form.h"
@@ -82,6 +84,10 @@ QWidget* FormRegistry::Create(FormId id) {
             return new Situnai_Jyouken_Form(context_, &mdiForm());
         case FormId::Jintai_Form:
             return new Jintai_Form(context_, &mdiForm());
+        case FormId::Syoumei_Form:
+            return new Syoumei_Form(context_, &mdiForm());
+        case FormId::Kanki_Form:
+            return new Kanki_Form(context_, &mdiForm());
         default:
             // Windows of later parts of the program are created here.
             return nullptr;

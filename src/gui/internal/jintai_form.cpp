@@ -313,16 +313,12 @@ void Jintai_Form::Netu_Kaesi(std::int16_t& Kennetu, std::int16_t& Sennetu,
 
 std::int16_t Jintai_Form::Syoudo_Kaesi() const {
     const refdb::ReferenceData* refs = context_.referenceData();
-    const model::RoomModel& room = context_.room();
-    return refs != nullptr ? refs->Syoudo_Kaesi(calc::OccupantColumn(room), room.Situnai_Syurui)
-                           : std::int16_t{0};
+    return refs != nullptr ? calc::OccupantIlluminance(context_.room(), *refs) : std::int16_t{0};
 }
 
 float Jintai_Form::Kanki_kaesi() const {
     const refdb::ReferenceData* refs = context_.referenceData();
-    const model::RoomModel& room = context_.room();
-    return refs != nullptr ? refs->Kanki_kaesi(calc::OccupantColumn(room), room.Situnai_Syurui)
-                           : 0.0f;
+    return refs != nullptr ? calc::OccupantVentilationRate(context_.room(), *refs) : 0.0f;
 }
 
 }  // namespace karumoa::gui

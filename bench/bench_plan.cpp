@@ -36,7 +36,7 @@ QApplication& App() {
     return app;
 }
 
-enum class Paint { kNothing, kPlan, kReports };
+enum class Paint { Nothing, Plan, Reports };
 
 // Each change is followed by painting what `paint` names: nothing, the
 // whole plan window, or both report windows, shown.
@@ -68,7 +68,7 @@ void RebuildFullRoom(benchmark::State& state, Paint paint) {
     gui::Main_Form& plan = context.forms().mainForm();
     plan.Kabe_Seisaku();
     QImage canvas(plan.size(), QImage::Format_ARGB32_Premultiplied);
-    if (paint == Paint::kReports) {
+    if (paint == Paint::Reports) {
         frame.commands().Mnu_Kouzou_Keisan_Click();
         frame.commands().Mnu_Situnai_Keisan_Click();
     }
@@ -87,9 +87,9 @@ void RebuildFullRoom(benchmark::State& state, Paint paint) {
         room.Kabe.Item(1)->Zokusei = attribute;
         plan.Kabe_Seisaku();
         benchmark::DoNotOptimize(room.Kouzou_Goukei);
-        if (paint == Paint::kPlan) {
+        if (paint == Paint::Plan) {
             plan.render(&canvas);
-        } else if (paint == Paint::kReports) {
+        } else if (paint == Paint::Reports) {
             kouzou.render(&kouzouCanvas, QPoint(), kouzou.visibleRegion());
             situnai.render(&situnaiCanvas, QPoint(), situnai.visibleRegion());
         }
@@ -98,17 +98,17 @@ void RebuildFullRoom(benchmark::State& state, Paint paint) {
 }
 
 void BM_KabeSeisaku_FullRoom(benchmark::State& state) {
-    RebuildFullRoom(state, Paint::kNothing);
+    RebuildFullRoom(state, Paint::Nothing);
 }
 BENCHMARK(BM_KabeSeisaku_FullRoom)->Unit(benchmark::kMicrosecond);
 
 void BM_KabeSeisaku_FullRoom_Painted(benchmark::State& state) {
-    RebuildFullRoom(state, Paint::kPlan);
+    RebuildFullRoom(state, Paint::Plan);
 }
 BENCHMARK(BM_KabeSeisaku_FullRoom_Painted)->Unit(benchmark::kMicrosecond);
 
 void BM_KabeSeisaku_FullRoom_ReportsPainted(benchmark::State& state) {
-    RebuildFullRoom(state, Paint::kReports);
+    RebuildFullRoom(state, Paint::Reports);
 }
 BENCHMARK(BM_KabeSeisaku_FullRoom_ReportsPainted)->Unit(benchmark::kMicrosecond);
 

@@ -78,9 +78,9 @@ int main(int argc, char** argv) {
         }
         return ExecDocumentWriter(ExecutableDir(argv[0]), args.output, args.rooms, std::cerr);
     }
-    options.format = args.format == "json"  ? ReportFormat::kJson
-                     : args.format == "csv" ? ReportFormat::kCsv
-                                            : ReportFormat::kText;
+    options.format = args.format == "json"  ? ReportFormat::Json
+                     : args.format == "csv" ? ReportFormat::Csv
+                                            : ReportFormat::Text;
     int out = STDOUT_FILENO;
     if (!args.output.empty()) {
         out = ::open(args.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);

@@ -122,7 +122,7 @@ int RunReport(const ReportOptions& options, const std::vector<std::string>& file
 
     const calc::StructuralTables tables(*refs);
     Output out(outFd);
-    if (options.format == ReportFormat::kCsv && !options.eachRoom) {
+    if (options.format == ReportFormat::Csv && !options.eachRoom) {
         AppendCsvHeader(out.Buffer());
     }
     int status = kExitOk;
@@ -168,9 +168,9 @@ int RunReport(const ReportOptions& options, const std::vector<std::string>& file
         report.refs = &*refs;
         if (options.eachRoom) {
             options.eachRoom(report);
-        } else if (options.format == ReportFormat::kJson) {
+        } else if (options.format == ReportFormat::Json) {
             AppendJsonReport(out.Buffer(), report);
-        } else if (options.format == ReportFormat::kCsv) {
+        } else if (options.format == ReportFormat::Csv) {
             AppendCsvReport(out.Buffer(), report);
         } else {
             AppendTextReport(out.Buffer(), report);

@@ -12,11 +12,11 @@ struct RoomReport;
 
 // csv: every printed term as a row, after a byte-order mark and a heading
 // row (report_csv.cpp).
-enum class ReportFormat { kText, kJson, kCsv };
+enum class ReportFormat { Text, Json, Csv };
 
 struct ReportOptions {
     std::int16_t situon = 260;  // indoor temperature in tenths of a degree C
-    ReportFormat format = ReportFormat::kText;
+    ReportFormat format = ReportFormat::Text;
     std::string dataDir;  // folder of the seven reference databases
     // When set, each room reported is handed to it instead of being
     // written in `format` (the PDF writer lays out its own pages).

@@ -7,12 +7,13 @@
 #include <span>
 #include <vector>
 
+#include "model/room_fields.h"
+
 namespace karumoa::calc {
 
-// Surface resistances added to the layers' resistance, m2 h C/kcal: with an
-// air layer in the construction, and without.
-inline constexpr double kKuukiTeikou = 0.375;
-inline constexpr double kHyoumenTeikou = 0.175;
+// The surface resistances live with the rule table, which bounds K by them.
+using model::kHyoumenTeikou;
+using model::kKuukiTeikou;
 
 // Thermal resistance R of the layer arrays (entry-array convention: slot 0
 // and the last slot are empty and skipped; thickness in mm, conductivity in

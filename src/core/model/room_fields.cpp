@@ -11,9 +11,9 @@ std::string RangeText(const ValueRange& r) {
     const std::string hi = text::PlainNumber(r.max);
     std::string s;
     if (std::isinf(r.max)) {
-        s = lo + (r.min_open ? " より大きい値" : " 以上");
-    } else if (r.min_open || r.max_open) {
-        s = lo + (r.min_open ? " より大きく " : " 以上 ") + hi + (r.max_open ? " 未満" : " 以下");
+        s = lo + (r.minOpen ? " より大きい値" : " 以上");
+    } else if (r.minOpen || r.maxOpen) {
+        s = lo + (r.minOpen ? " より大きく " : " 以上 ") + hi + (r.maxOpen ? " 未満" : " 以下");
     } else if (r.min == r.max) {
         s = lo + " のみ";
     } else {

@@ -15,26 +15,25 @@
 #include <string_view>
 #include <variant>
 
-#include "calc/netukanryuu.h"  // the surface resistances K is bounded by
 #include "model/room_model.h"
 
 namespace karumoa::model {
 
 inline constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 
-// The values a field may hold, min and max included unless `min_open`
-// (K and the conductivities must be positive) or `max_open`. An infinite
+// The values a field may hold, min and max included unless `minOpen`
+// (K and the conductivities must be positive) or `maxOpen`. An infinite
 // bound leaves only the limit of the field's type. The unit is for
 // messages.
 struct ValueRange {
     double min = -kUnbounded;
     double max = kUnbounded;
-    bool min_open = false;
+    bool minOpen = false;
     std::string_view unit = {};
-    bool max_open = false;
+    bool maxOpen = false;
 
     constexpr bool Contains(double v) const {
-        return (min_open ? v > min : v >= min) && (max_open ? v < max : v <= max);
+        return (minOpen ? v > min : v >= min) && (maxOpen ? v < max : v <= max);
     }
 };
 
@@ -133,11 +132,15 @@ inline constexpr ValueRange kSouAtusa{3, 300, false, "mm"};  // layer thickness
 // list them: positive, so that R = sum of t/lambda is finite, and below
 // what any building material (the metals included) reaches.
 inline constexpr ValueRange kNetuDendouritu{0, 400, true, "kcal/mh℃", true};
+// Surface resistances that R adds to the layers' t/lambda, m2 h C/kcal:
+// with an air layer in the construction, and without.
+inline constexpr double kKuukiTeikou = 0.375;
+inline constexpr double kHyoumenTeikou = 0.175;
 // K = 1 / (surface resistance + sum of t/lambda): positive, and never above
 // what the smaller surface resistance alone gives, as every layer adds
 // some resistance. A K beyond it cannot come from the dialog; it would
 // only make loads that overflow.
-inline constexpr ValueRange kNetukanryuu{0, 1.0 / calc::kHyoumenTeikou, true, "kcal/㎡h℃"};
+inline constexpr ValueRange kNetukanryuu{0, 1.0 / kHyoumenTeikou, true, "kcal/㎡h℃"};
 // The window dialog's sliders, and its count field "###".
 inline constexpr ValueRange kMadoYoko{500, 10000, false, "mm"};
 inline constexpr ValueRange kMadoTate{300, 5000, false, "mm"};

@@ -18,13 +18,13 @@ int WallWithHoui(const RoomModel& room, int houi) {
 
 HouiVerdict CheckWallHoui(const RoomModel& room, int houi) {
     if (!IsWallHoui(houi)) {
-        return HouiVerdict::kRefused;
+        return HouiVerdict::Refused;
     }
     // Odd codes are cardinal, even ones diagonal.
     if (!room.Kabe.empty() && (room.Kabe.Item(1)->Houi - houi) % 2 != 0) {
-        return HouiVerdict::kRefused;
+        return HouiVerdict::Refused;
     }
-    return WallWithHoui(room, houi) != 0 ? HouiVerdict::kTaken : HouiVerdict::kOk;
+    return WallWithHoui(room, houi) != 0 ? HouiVerdict::Taken : HouiVerdict::Ok;
 }
 
 std::optional<int> PreselectedHoui(const RoomModel& room) {

@@ -24,9 +24,9 @@ constexpr int kMaxWalls = 4;
 int WallWithHoui(const RoomModel& room, int houi);
 
 enum class HouiVerdict {
-    kOk,
-    kRefused,  // roof or floor, or of the other parity than the first wall
-    kTaken,    // a wall already has it
+    Ok,
+    Refused,  // roof or floor, or of the other parity than the first wall
+    Taken,    // a wall already has it
 };
 // Whether a wall of orientation `houi` (any code) can join the room's walls.
 HouiVerdict CheckWallHoui(const RoomModel& room, int houi);

@@ -12,16 +12,16 @@ namespace {
 static_assert(model::kFileSettings.size() == kConditionFieldCount);
 
 bool IsRoofOrFloor(Section s) {
-    return s == Section::kRoof || s == Section::kFloor;
+    return s == Section::Roof || s == Section::Floor;
 }
 
 std::string_view ElementName(Section s) {
     switch (s) {
-        case Section::kRoof:
+        case Section::Roof:
             return "屋根";
-        case Section::kFloor:
+        case Section::Floor:
             return "床";
-        case Section::kSkylight:
+        case Section::Skylight:
             return "天窓";
         default:
             return {};
@@ -30,39 +30,39 @@ std::string_view ElementName(Section s) {
 
 std::string_view RecordFieldName(const FieldRef& f) {
     switch (f.field) {
-        case Field::kHoui:
-        case Field::kMadoHoui:
+        case Field::Houi:
+        case Field::MadoHoui:
             return "方位";
-        case Field::kKuuki:
+        case Field::Kuuki:
             return "空気層";
-        case Field::kNetukanryuu:
+        case Field::Netukanryuu:
             return "熱貫流率";
-        case Field::kTate:
+        case Field::Tate:
             // The roof and floor hold the plan's depth and width here.
             return IsRoofOrFloor(f.section) ? "縦" : "高さ";
-        case Field::kYoko:
+        case Field::Yoko:
             return IsRoofOrFloor(f.section) ? "横" : "幅";
-        case Field::kZokusei:
+        case Field::Zokusei:
             return "属性";
-        case Field::kLayerCount:
+        case Field::LayerCount:
             return "層の数";
-        case Field::kAtusa:
+        case Field::Atusa:
             return "厚さ";
-        case Field::kNetu:
+        case Field::Netu:
             return "熱伝導率";
-        case Field::kZai:
+        case Field::Zai:
             return "材質";
-        case Field::kBraindo:
+        case Field::Braindo:
             return "ブラインド";
-        case Field::kMenseki:
+        case Field::Menseki:
             return "窓の面積";
-        case Field::kEntryCount:
+        case Field::EntryCount:
             return "窓の種類の数";
-        case Field::kKazu:
+        case Field::Kazu:
             return "数量";
-        case Field::kMadoTate:
+        case Field::MadoTate:
             return "高さ";
-        case Field::kMadoYoko:
+        case Field::MadoYoko:
             return "幅";
         default:
             return {};
@@ -100,31 +100,31 @@ std::string Then(const std::string& name, std::string_view rest) {
 
 std::string FieldName(const FieldRef& f) {
     switch (f.section) {
-        case Section::kConditions: {
+        case Section::Conditions: {
             const auto i = static_cast<std::size_t>(f.index - 1);
             return "条件の" +
                    Quoted(i < model::kFileSettings.size() ? model::kFileSettings[i].name : "");
         }
-        case Section::kReserved:
+        case Section::Reserved:
             return "予備の文字列 (" + std::to_string(f.index) + " 番目)";
-        case Section::kWallCount:
+        case Section::WallCount:
             return Quoted("壁の数");
-        case Section::kRoofCount:
+        case Section::RoofCount:
             return Quoted("屋根の数");
-        case Section::kFloorCount:
+        case Section::FloorCount:
             return Quoted("床の数");
-        case Section::kSkylightCount:
+        case Section::SkylightCount:
             return Quoted("天窓の数");
-        case Section::kNone:
-        case Section::kEnd:
+        case Section::None:
+        case Section::End:
             return {};
         default:
             break;
     }
     std::string s;
-    if (f.section == Section::kWall) {
+    if (f.section == Section::Wall) {
         s = "壁" + std::to_string(f.element) + " の";
-    } else if (f.section == Section::kWallWindows) {
+    } else if (f.section == Section::WallWindows) {
         s = "壁" + std::to_string(f.element) + " の窓の";
     } else {
         s = std::string(ElementName(f.section)) + "の";
@@ -132,7 +132,7 @@ std::string FieldName(const FieldRef& f) {
     s += Quoted(RecordFieldName(f));
     if (f.index > 0) {
         const bool layer =
-            f.field == Field::kAtusa || f.field == Field::kNetu || f.field == Field::kZai;
+            f.field == Field::Atusa || f.field == Field::Netu || f.field == Field::Zai;
         s += layer ? "(層" : "(種類";
         s += std::to_string(f.index);
         s += ")";
@@ -144,38 +144,38 @@ std::string ReadError::Message() const {
     const std::string where = LinePrefix(line);
     const std::string name = FieldName(field);
     switch (kind) {
-        case Kind::kNone:
+        case Kind::None:
             return {};
-        case Kind::kFileSystem:
-            return FileSystemMessage(error_number, false);
-        case Kind::kFileTooLarge:
+        case Kind::FileSystem:
+            return FileSystemMessage(errorNumber, false);
+        case Kind::FileTooLarge:
             return "ファイルが大きすぎます（" + std::to_string(size) +
                    " バイト）。カルモアのファイルではありません。";
-        case Kind::kNotRegularFile:
+        case Kind::NotRegularFile:
             return "通常のファイルではありません（FIFO やデバイスからは読み込めません）。";
-        case Kind::kEncoding:
+        case Kind::Encoding:
             return where + "Shift_JIS の文字として読めないバイトがあります。" +
                    "カルモアのファイルではないか、壊れています。";
-        case Kind::kUnexpectedEnd:
+        case Kind::UnexpectedEnd:
             return where + "ファイルが途中で終わっています（" + Then(name, "がありません）。");
-        case Kind::kEmptyField:
+        case Kind::EmptyField:
             return where + Then(name, "が空です。");
-        case Kind::kNotANumber:
+        case Kind::NotANumber:
             return where + Then(name, "が数値ではありません") + ShownText(text) + "。";
-        case Kind::kNotABoolean:
+        case Kind::NotABoolean:
             return where + Then(name, "が #TRUE# または #FALSE# ではありません") + ShownText(text) +
                    "。";
-        case Kind::kOutOfRange:
+        case Kind::OutOfRange:
             return where + Then(name, "の値「") + text + "」は範囲外です（" + detail + "）。";
-        case Kind::kUnterminatedString:
+        case Kind::UnterminatedString:
             return where + Then(name, "の文字列が閉じていません（終わりの \" がありません）。");
-        case Kind::kTextAfterString:
+        case Kind::TextAfterString:
             return where + Then(name, "の文字列の後に余分な文字があります") + ShownText(text) +
                    "。";
-        case Kind::kTrailingText:
+        case Kind::TrailingText:
             return where + "ファイルの最後のデータの後に余分な文字があります" + ShownText(text) +
                    "。";
-        case Kind::kInvalidRoom:
+        case Kind::InvalidRoom:
             return where + detail;
     }
     return {};
@@ -183,12 +183,12 @@ std::string ReadError::Message() const {
 
 std::string WriteError::Message() const {
     switch (kind) {
-        case Kind::kNone:
+        case Kind::None:
             return {};
-        case Kind::kNotEncodable:
+        case Kind::NotEncodable:
             return Then(FieldName(field), "の「") + text +
                    "」に Shift_JIS で書けない文字があるため、ファイルに書けません。";
-        case Kind::kBreaksFormat:
+        case Kind::BreaksFormat:
             return Then(FieldName(field), "の「") + text +
                    "」に \" または改行があるため、ファイルに書けません。";
     }
@@ -197,17 +197,17 @@ std::string WriteError::Message() const {
 
 std::string SaveError::Message() const {
     switch (kind) {
-        case Kind::kNone:
+        case Kind::None:
             return {};
-        case Kind::kWrite:
+        case Kind::Write:
             return write.Message();
-        case Kind::kFileSystem:
-            return FileSystemMessage(error_number, true);
-        case Kind::kReadOnly:
+        case Kind::FileSystem:
+            return FileSystemMessage(errorNumber, true);
+        case Kind::ReadOnly:
             return "読み取り専用のファイルです。上書きしませんでした。";
-        case Kind::kNotRegularFile:
+        case Kind::NotRegularFile:
             return "保存先は通常のファイルではありません（FIFO やデバイスには保存できません）。";
-        case Kind::kNoNewFiles:
+        case Kind::NoNewFiles:
             return "保存先のフォルダには新しいファイルを作成できません。別のフォルダを選んで下さい"
                    "。";
     }

@@ -49,11 +49,11 @@ private:
     int fd_;
 };
 
-bool ReadFailure(ReadError* error, int error_number) {
+bool ReadFailure(ReadError* error, int errorNumber) {
     if (error) {
         *error = ReadError{};
-        error->kind = ReadError::Kind::kFileSystem;
-        error->error_number = error_number;
+        error->kind = ReadError::Kind::FileSystem;
+        error->errorNumber = errorNumber;
     }
     return false;
 }
@@ -61,17 +61,17 @@ bool ReadFailure(ReadError* error, int error_number) {
 bool TooLarge(ReadError* error, std::uint64_t size) {
     if (error) {
         *error = ReadError{};
-        error->kind = ReadError::Kind::kFileTooLarge;
+        error->kind = ReadError::Kind::FileTooLarge;
         error->size = size;
     }
     return false;
 }
 
-bool SaveFailure(SaveError* error, int error_number) {
+bool SaveFailure(SaveError* error, int errorNumber) {
     if (error) {
         *error = SaveError{};
-        error->kind = SaveError::Kind::kFileSystem;
-        error->error_number = error_number;
+        error->kind = SaveError::Kind::FileSystem;
+        error->errorNumber = errorNumber;
     }
     return false;
 }
@@ -152,8 +152,7 @@ bool WritableByMode(const struct stat& st) {
 // it points, and the link stays). `st` is the file's status, and `exists`
 // false when there is none. A folder on the way that is a link is left to
 // the system.
-bool ResolveTarget(std::filesystem::path& target, struct stat& st, bool& exists,
-                   int& error_number) {
+bool ResolveTarget(std::filesystem::path& target, struct stat& st, bool& exists, int& errorNumber) {
     namespace fs = std::filesystem;
     constexpr int kMaxLinks = 40;  // as the system's own limit
     for (int hops = 0; hops <= kMaxLinks; ++hops) {
@@ -162,7 +161,7 @@ bool ResolveTarget(std::filesystem::path& target, struct stat& st, bool& exists,
                 exists = false;
                 return true;
             }
-            error_number = errno;
+            errorNumber = errno;
             return false;
         }
         if (!S_ISLNK(st.st_mode)) {
@@ -172,12 +171,12 @@ bool ResolveTarget(std::filesystem::path& target, struct stat& st, bool& exists,
         std::error_code ec;
         const fs::path link = fs::read_symlink(target, ec);
         if (ec) {
-            error_number = ec.value();
+            errorNumber = ec.value();
             return false;
         }
         target = link.is_absolute() ? link : target.parent_path() / link;
     }
-    error_number = ELOOP;
+    errorNumber = ELOOP;
     return false;
 }
 
@@ -221,7 +220,7 @@ bool ReadProjectFile(const std::string& path, model::RoomModel& room, ReadError*
     if (!S_ISREG(st.st_mode)) {
         if (error) {
             *error = ReadError{};
-            error->kind = ReadError::Kind::kNotRegularFile;
+            error->kind = ReadError::Kind::NotRegularFile;
         }
         return false;
     }
@@ -275,7 +274,7 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
     if (!WriteProject(room, bytes, &writeError)) {
         if (error) {
             *error = SaveError{};
-            error->kind = SaveError::Kind::kWrite;
+            error->kind = SaveError::Kind::Write;
             error->write = writeError;
         }
         return false;
@@ -299,10 +298,10 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         return SaveFailure(error, EISDIR);
     }
     if (replacing && !S_ISREG(existing.st_mode)) {
-        return SaveFailure(error, SaveError::Kind::kNotRegularFile);
+        return SaveFailure(error, SaveError::Kind::NotRegularFile);
     }
     if (replacing && !WritableByMode(existing)) {
-        return SaveFailure(error, SaveError::Kind::kReadOnly);
+        return SaveFailure(error, SaveError::Kind::ReadOnly);
     }
     const std::string base = target.filename().string();
     if (base.empty() || base == "." || base == "..") {
@@ -326,7 +325,7 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
             if (e == ENOENT && fs::is_directory(folder.empty() ? fs::path(".") : folder, ec)) {
                 SaveFailure(error, e);
                 if (error) {
-                    error->kind = SaveError::Kind::kNoNewFiles;
+                    error->kind = SaveError::Kind::NoNewFiles;
                 }
                 return false;
             }
@@ -337,10 +336,10 @@ bool SaveProjectFile(const std::string& path, const model::RoomModel& room, Save
         return SaveFailure(error, EEXIST);
     }
     FileDescriptor fd(raw);
-    auto abandon = [&](int error_number) {
+    auto abandon = [&](int errorNumber) {
         fd.Close();
         ::unlink(temporary.c_str());
-        return SaveFailure(error, error_number);
+        return SaveFailure(error, errorNumber);
     };
     if (replacing && ::fchmod(fd.get(), existing.st_mode & 0777) != 0) {
         return abandon(errno);

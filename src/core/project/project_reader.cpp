@@ -133,7 +133,7 @@ private:
 
     // A room the program cannot hold, found at the field just read.
     bool Invalid(const FieldRef& field, std::string why) {
-        return Fail(Kind::kInvalidRoom, field, line_of_field_, {}, std::move(why));
+        return Fail(Kind::InvalidRoom, field, line_of_field_, {}, std::move(why));
     }
 
     void SkipSeparators() {
@@ -167,7 +167,7 @@ private:
     bool Next(const FieldRef& field, Token& t) {
         SkipSeparators();
         if (pos_ >= text_.size()) {
-            return Fail(Kind::kUnexpectedEnd, field, line_);
+            return Fail(Kind::UnexpectedEnd, field, line_);
         }
         line_of_field_ = line_;
         if (text_[pos_] == '"') {
@@ -177,7 +177,7 @@ private:
                 ++end;
             }
             if (end >= text_.size() || text_[end] != '"') {
-                return Fail(Kind::kUnterminatedString, field, line_);
+                return Fail(Kind::UnterminatedString, field, line_);
             }
             t.text = text_.substr(start, end - start);
             t.quoted = true;
@@ -186,7 +186,7 @@ private:
                 ++pos_;
             }
             if (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) {
-                return Fail(Kind::kTextAfterString, field, line_, RestOfLine());
+                return Fail(Kind::TextAfterString, field, line_, RestOfLine());
             }
         } else {
             const std::size_t start = pos_;
@@ -210,11 +210,11 @@ private:
     // The value of the number field just read into `t`.
     bool Number(const FieldRef& field, const Token& t, double& value) {
         if (!t.quoted && t.text.empty()) {
-            return Fail(Kind::kEmptyField, field, line_of_field_);
+            return Fail(Kind::EmptyField, field, line_of_field_);
         }
         const std::optional<double> v = t.quoted ? std::nullopt : text::ParseNumberField(t.text);
         if (!v) {
-            return Fail(Kind::kNotANumber, field, line_of_field_,
+            return Fail(Kind::NotANumber, field, line_of_field_,
                         t.quoted ? "\"" + std::string(t.text) + "\"" : std::string(t.text));
         }
         value = *v;
@@ -305,7 +305,7 @@ private:
     }
 
     bool OutOfRange(const FieldRef& field, const Token& t, const ValueRange& range) {
-        return Fail(Kind::kOutOfRange, field, line_of_field_, t.text, model::RangeText(range));
+        return Fail(Kind::OutOfRange, field, line_of_field_, t.text, model::RangeText(range));
     }
 
     // #TRUE# and #FALSE# as the program writes them; a number is true
@@ -317,7 +317,7 @@ private:
         }
         if (!t.quoted) {
             if (t.text.empty()) {
-                return Fail(Kind::kEmptyField, field, line_of_field_);
+                return Fail(Kind::EmptyField, field, line_of_field_);
             }
             if (EqualsUpper(t.text, "#TRUE#")) {
                 out = true;
@@ -332,7 +332,7 @@ private:
                 return true;
             }
         }
-        return Fail(Kind::kNotABoolean, field, line_of_field_, t.text);
+        return Fail(Kind::NotABoolean, field, line_of_field_, t.text);
     }
 
     static bool EqualsUpper(std::string_view s, std::string_view upper) {
@@ -357,11 +357,11 @@ private:
             return false;
         }
         if (!t.quoted && t.text.find('"') != std::string_view::npos) {
-            return Fail(Kind::kUnterminatedString, field, line_of_field_);
+            return Fail(Kind::UnterminatedString, field, line_of_field_);
         }
         if (!text::Cp932ToUtf8(t.text, out)) {
             // ReadProject reports where the file stops decoding.
-            return Fail(Kind::kEncoding, field, line_of_field_);
+            return Fail(Kind::Encoding, field, line_of_field_);
         }
         return true;
     }
@@ -379,7 +379,7 @@ private:
     bool Conditions(RoomModel& r) {
         int index = 0;
         for (const model::RoomSetting& setting : model::kFileSettings) {
-            const FieldRef f{Section::kConditions, Field::kSetting, 0, ++index};
+            const FieldRef f{Section::Conditions, Field::Setting, 0, ++index};
             const bool ok = std::visit(
                 [&](auto member) { return Value(f, setting.range, r.*member); }, setting.field);
             if (!ok) {
@@ -393,7 +393,7 @@ private:
     bool Reserved() {
         std::string ignored;
         for (int i = 1; i <= 6; ++i) {
-            if (!String({Section::kReserved, Field::kReserved, 0, i}, ignored)) {
+            if (!String({Section::Reserved, Field::Reserved, 0, i}, ignored)) {
                 return false;
             }
         }
@@ -401,13 +401,13 @@ private:
     }
 
     bool Walls(RoomModel& room) {
-        const FieldRef count{Section::kWallCount, Field::kCount, 0, 0};
+        const FieldRef count{Section::WallCount, Field::Count, 0, 0};
         if (!Integer(count, {0, model::kMaxWalls}, wall_count_)) {
             return false;
         }
         for (int p = 1; p <= wall_count_; ++p) {
             std::shared_ptr<Kabe_Data> wall;
-            if (!Construction(Section::kWall, p, room, wall)) {
+            if (!Construction(Section::Wall, p, room, wall)) {
                 return false;
             }
             room.Kabe.Add(std::move(wall));
@@ -418,13 +418,13 @@ private:
     // A wall's orientation against the walls before it.
     bool CheckWallHoui(const FieldRef& f, std::int16_t houi, const RoomModel& room) {
         switch (model::CheckWallHoui(room, houi)) {
-            case model::HouiVerdict::kOk:
+            case model::HouiVerdict::Ok:
                 return true;
-            case model::HouiVerdict::kTaken:
+            case model::HouiVerdict::Taken:
                 return Invalid(f, "壁" + std::to_string(f.element) + " の方位" + HouiText(houi) +
                                       "は壁" + std::to_string(model::WallWithHoui(room, houi)) +
                                       " と同じです（一つの方位に壁は一つだけです）。");
-            case model::HouiVerdict::kRefused:
+            case model::HouiVerdict::Refused:
                 break;
         }
         return Invalid(f, "壁" + std::to_string(f.element) + " の方位" + HouiText(houi) +
@@ -437,7 +437,7 @@ private:
     // it faces.
     bool CheckWallSize(const FieldRef& f, std::int16_t houi, std::int32_t value,
                        const RoomModel& room) {
-        if (f.field == Field::kTate) {
+        if (f.field == Field::Tate) {
             if (!room.Kabe.empty() && room.Kabe.Item(1)->Tate != value) {
                 return Invalid(f, "壁" + std::to_string(f.element) + " の高さ " + Mm(value) +
                                       " が壁1 の高さ " + Mm(room.Kabe.Item(1)->Tate) +
@@ -460,40 +460,40 @@ private:
     // conductivities, material names.
     bool Construction(Section section, int element, const RoomModel& room,
                       std::shared_ptr<Kabe_Data>& out) {
-        const bool isWall = section == Section::kWall;
+        const bool isWall = section == Section::Wall;
         auto f = [&](Field field, int index = 0) {
             return FieldRef{section, field, element, index};
         };
 
         std::int16_t houi = 0;
         const ValueRange houiRange = isWall ? ValueRange{model::kHouiKita, model::kHouiHokusei}
-                                     : section == Section::kRoof ? Exactly(model::kHouiYane)
-                                                                 : Exactly(model::kHouiYuka);
-        if (!Integer(f(Field::kHoui), houiRange, houi) ||
-            (isWall && !CheckWallHoui(f(Field::kHoui), houi, room))) {
+                                     : section == Section::Roof ? Exactly(model::kHouiYane)
+                                                                : Exactly(model::kHouiYuka);
+        if (!Integer(f(Field::Houi), houiRange, houi) ||
+            (isWall && !CheckWallHoui(f(Field::Houi), houi, room))) {
             return false;
         }
         bool kuuki = false;
         float k = 0.0f;
-        if (!Bool(f(Field::kKuuki), kuuki) ||
-            !Single(f(Field::kNetukanryuu), model::kNetukanryuu, k)) {
+        if (!Bool(f(Field::Kuuki), kuuki) ||
+            !Single(f(Field::Netukanryuu), model::kNetukanryuu, k)) {
             return false;
         }
         const ValueRange& size = isWall ? model::kKabeSunpou : model::kYaneSunpou;
         std::int32_t tate = 0;
         std::int32_t yoko = 0;
-        if (!Integer(f(Field::kTate), size, tate) ||
-            (isWall && !CheckWallSize(f(Field::kTate), houi, tate, room)) ||
-            !Integer(f(Field::kYoko), size, yoko) ||
-            (isWall && !CheckWallSize(f(Field::kYoko), houi, yoko, room))) {
+        if (!Integer(f(Field::Tate), size, tate) ||
+            (isWall && !CheckWallSize(f(Field::Tate), houi, tate, room)) ||
+            !Integer(f(Field::Yoko), size, yoko) ||
+            (isWall && !CheckWallSize(f(Field::Yoko), houi, yoko, room))) {
             return false;
         }
         std::int16_t zokusei = 0;
         const int zokuseiMax =
-            (section == Section::kFloor ? model::kFloorZokuseiCount : model::kWallZokuseiCount) - 1;
+            (section == Section::Floor ? model::kFloorZokuseiCount : model::kWallZokuseiCount) - 1;
         std::int16_t n = 0;
-        if (!Integer(f(Field::kZokusei), {0, static_cast<double>(zokuseiMax)}, zokusei) ||
-            !Integer(f(Field::kLayerCount), AtLeast(1), n)) {
+        if (!Integer(f(Field::Zokusei), {0, static_cast<double>(zokuseiMax)}, zokusei) ||
+            !Integer(f(Field::LayerCount), AtLeast(1), n)) {
             return false;
         }
 
@@ -502,17 +502,17 @@ private:
         Kabe_Data::Netu_Array netu(slots, 0.0f);
         Kabe_Data::Zai_Array zai(slots);
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            if (!Integer(f(Field::kAtusa, static_cast<int>(i)), model::kSouAtusa, atusa[i])) {
+            if (!Integer(f(Field::Atusa, static_cast<int>(i)), model::kSouAtusa, atusa[i])) {
                 return false;
             }
         }
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            if (!Single(f(Field::kNetu, static_cast<int>(i)), model::kNetuDendouritu, netu[i])) {
+            if (!Single(f(Field::Netu, static_cast<int>(i)), model::kNetuDendouritu, netu[i])) {
                 return false;
             }
         }
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            if (!String(f(Field::kZai, static_cast<int>(i)), zai[i])) {
+            if (!String(f(Field::Zai, static_cast<int>(i)), zai[i])) {
                 return false;
             }
         }
@@ -525,7 +525,7 @@ private:
         for (int p = 1; p <= wall_count_; ++p) {
             std::shared_ptr<Mado_Data> windows;
             const Kabe_Data& wall = *room.Kabe.Item(p);
-            if (!Windows(Section::kWallWindows, p, wall, windows)) {
+            if (!Windows(Section::WallWindows, p, wall, windows)) {
                 return false;
             }
             room.Mado.Add(std::move(windows));
@@ -539,7 +539,7 @@ private:
     // the area recorded with the set must be the one of its windows.
     bool Windows(Section section, int element, const Kabe_Data& host,
                  std::shared_ptr<Mado_Data>& out) {
-        const bool skylight = section == Section::kSkylight;
+        const bool skylight = section == Section::Skylight;
         auto f = [&](Field field, int index = 0) {
             return FieldRef{section, field, element, index};
         };
@@ -553,26 +553,26 @@ private:
 
         bool braindo = false;
         std::int16_t houi = 0;
-        if (!Bool(f(Field::kBraindo), braindo) ||
-            !Integer(f(Field::kMadoHoui),
+        if (!Bool(f(Field::Braindo), braindo) ||
+            !Integer(f(Field::MadoHoui),
                      skylight ? Exactly(model::kHouiYane)
                               : ValueRange{model::kHouiKita, model::kHouiHokusei},
                      houi)) {
             return false;
         }
         if (!skylight && houi != host.Houi) {
-            return Invalid(f(Field::kMadoHoui), owner() + "の方位" + HouiText(houi) + "が" +
-                                                    hostName() + " の方位" + HouiText(host.Houi) +
-                                                    "と違います。");
+            return Invalid(f(Field::MadoHoui), owner() + "の方位" + HouiText(houi) + "が" +
+                                                   hostName() + " の方位" + HouiText(host.Houi) +
+                                                   "と違います。");
         }
         float menseki = 0.0f;
-        if (!Single(f(Field::kMenseki), AtLeast(0), menseki)) {
+        if (!Single(f(Field::Menseki), AtLeast(0), menseki)) {
             return false;
         }
         const int mensekiLine = line_of_field_;
 
         std::int16_t w = 0;
-        if (!Integer(f(Field::kEntryCount), AtLeast(skylight ? 1 : 0), w)) {
+        if (!Integer(f(Field::EntryCount), AtLeast(skylight ? 1 : 0), w)) {
             return false;
         }
 
@@ -581,14 +581,14 @@ private:
         Mado_Data::Array tate(slots, 0);
         Mado_Data::Array yoko(slots, 0);
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            if (!Integer(f(Field::kKazu, static_cast<int>(i)), model::kMadoKazu, kazu[i])) {
+            if (!Integer(f(Field::Kazu, static_cast<int>(i)), model::kMadoKazu, kazu[i])) {
                 return false;
             }
         }
         const std::string_view tateName = skylight ? "縦" : "高さ";
         const std::string_view yokoName = skylight ? "横" : "幅";
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            const FieldRef fi = f(Field::kMadoTate, static_cast<int>(i));
+            const FieldRef fi = f(Field::MadoTate, static_cast<int>(i));
             if (!Integer(fi, model::kMadoTate, tate[i])) {
                 return false;
             }
@@ -600,7 +600,7 @@ private:
             }
         }
         for (std::size_t i = 1; i + 1 < slots; ++i) {
-            const FieldRef fi = f(Field::kMadoYoko, static_cast<int>(i));
+            const FieldRef fi = f(Field::MadoYoko, static_cast<int>(i));
             if (!Integer(fi, model::kMadoYoko, yoko[i])) {
                 return false;
             }
@@ -614,7 +614,7 @@ private:
         line_of_field_ = mensekiLine;
         const std::int64_t glass = model::GlassMm2(tate, yoko, kazu);
         if (!model::GlassFits(glass, host.Tate, host.Yoko)) {
-            return Invalid(f(Field::kMenseki),
+            return Invalid(f(Field::Menseki),
                            owner() + "の面積 " +
                                text::PlainNumber(static_cast<double>(glass) / 1e6) + " ㎡ が" +
                                hostName() + " の面積 " +
@@ -626,7 +626,7 @@ private:
         const float computed = model::MadoMenseki(tate, yoko, kazu);
         if (!model::MensekiMatches(menseki, computed) ||
             !model::MensekiMatches(text::FileRoundTrip(menseki), computed)) {
-            return Invalid(f(Field::kMenseki),
+            return Invalid(f(Field::Menseki),
                            w == 0 ? owner() + "がないのに窓の面積が " + text::PlainNumber(menseki) +
                                         " ㎡ になっています。"
                                   : owner() + "の面積 " + text::PlainNumber(menseki) +
@@ -639,10 +639,10 @@ private:
     }
 
     bool RoofAndFloor(RoomModel& room) {
-        for (const Section section : {Section::kRoof, Section::kFloor}) {
-            const bool roof = section == Section::kRoof;
-            const FieldRef count{roof ? Section::kRoofCount : Section::kFloorCount, Field::kCount,
-                                 0, 0};
+        for (const Section section : {Section::Roof, Section::Floor}) {
+            const bool roof = section == Section::Roof;
+            const FieldRef count{roof ? Section::RoofCount : Section::FloorCount, Field::Count, 0,
+                                 0};
             std::int16_t c = 0;
             if (!Integer(count, {0, 1}, c)) {
                 return false;
@@ -665,7 +665,7 @@ private:
     }
 
     bool Skylight(RoomModel& room) {
-        const FieldRef count{Section::kSkylightCount, Field::kCount, 0, 0};
+        const FieldRef count{Section::SkylightCount, Field::Count, 0, 0};
         std::int16_t c = 0;
         if (!Integer(count, {0, 1}, c)) {
             return false;
@@ -677,7 +677,7 @@ private:
             return Invalid(count, "天窓は屋根があるときだけ登録できますが、屋根がありません。");
         }
         std::shared_ptr<Mado_Data> record;
-        if (!Windows(Section::kSkylight, 0, *room.Yane.Item(1), record)) {
+        if (!Windows(Section::Skylight, 0, *room.Yane.Item(1), record)) {
             return false;
         }
         room.Yane_Mado.Add(std::move(record));
@@ -686,14 +686,14 @@ private:
 
     // Only blank lines may follow the last block.
     bool End() {
-        const FieldRef end{Section::kEnd, Field::kNone, 0, 0};
+        const FieldRef end{Section::End, Field::None, 0, 0};
         const int commaLine = line_;
         SkipSeparators();
         if (pos_ < text_.size()) {
-            return Fail(Kind::kTrailingText, end, line_, RestOfLine());
+            return Fail(Kind::TrailingText, end, line_, RestOfLine());
         }
         if (trailing_comma_) {
-            return Fail(Kind::kTrailingText, end, commaLine, ",");
+            return Fail(Kind::TrailingText, end, commaLine, ",");
         }
         return true;
     }
@@ -714,7 +714,7 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
     if (bytes.size() > kMaxProjectFileSize) {
         if (error) {
             *error = ReadError{};
-            error->kind = Kind::kFileTooLarge;
+            error->kind = Kind::FileTooLarge;
             error->size = bytes.size();
         }
         return false;
@@ -736,7 +736,7 @@ bool ReadProject(std::string_view bytes, RoomModel& room, ReadError* error) {
         text::EncodingError bad;
         if (!text::Cp932ToUtf8(bytes, decoded, &bad)) {
             *error = ReadError{};
-            error->kind = Kind::kEncoding;
+            error->kind = Kind::Encoding;
             error->line = LineOf(bytes, bad.offset);
         } else {
             text::Cp932ToUtf8(reader.Shown(), decoded);

@@ -47,10 +47,10 @@ public:
     // back; such a text is refused rather than written.
     bool String(const std::string& utf8, const FieldRef& field, WriteError* error) {
         if (utf8.find_first_of("\"\r\n") != std::string::npos) {
-            return Fail(WriteError::Kind::kBreaksFormat, utf8, field, error);
+            return Fail(WriteError::Kind::BreaksFormat, utf8, field, error);
         }
         if (!text::Utf8ToCp932(utf8, encoded_)) {
-            return Fail(WriteError::Kind::kNotEncodable, utf8, field, error);
+            return Fail(WriteError::Kind::NotEncodable, utf8, field, error);
         }
         out_ += '"';
         out_ += encoded_;
@@ -125,7 +125,7 @@ bool WriteConstruction(Writer& w, const Kabe_Data& k, Section section, int eleme
         w.LineEnd();
     }
     for (std::size_t i = 1; i <= ValueCount(zai); ++i) {
-        const FieldRef field{section, Field::kZai, element, static_cast<int>(i)};
+        const FieldRef field{section, Field::Zai, element, static_cast<int>(i)};
         if (!w.String(zai[i], field, error)) {
             return false;
         }
@@ -167,7 +167,7 @@ bool WriteProject(const model::RoomModel& room, std::string& bytes, WriteError* 
     w.LineEnd();
     int p = 0;
     for (const auto& wall : room.Kabe) {
-        if (!WriteConstruction(w, *wall, Section::kWall, ++p, error)) {
+        if (!WriteConstruction(w, *wall, Section::Wall, ++p, error)) {
             return false;
         }
     }
@@ -178,14 +178,14 @@ bool WriteProject(const model::RoomModel& room, std::string& bytes, WriteError* 
     w.Int(room.Yane.Count());
     w.LineEnd();
     for (const auto& roof : room.Yane) {
-        if (!WriteConstruction(w, *roof, Section::kRoof, 0, error)) {
+        if (!WriteConstruction(w, *roof, Section::Roof, 0, error)) {
             return false;
         }
     }
     w.Int(room.Yuka.Count());
     w.LineEnd();
     for (const auto& floor : room.Yuka) {
-        if (!WriteConstruction(w, *floor, Section::kFloor, 0, error)) {
+        if (!WriteConstruction(w, *floor, Section::Floor, 0, error)) {
             return false;
         }
     }

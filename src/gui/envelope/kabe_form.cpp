@@ -357,15 +357,15 @@ void Kabe_Form::Houi_Check() {
         return;
     }
     switch (model::CheckWallHoui(context_.room(), houiCombo_->currentIndex())) {
-        case model::HouiVerdict::kRefused:
+        case model::HouiVerdict::Refused:
             Message(QStringLiteral("その方位の入力は出来ません"));
             houiCombo_->setCurrentIndex(maeHoui_);
             break;
-        case model::HouiVerdict::kTaken:
+        case model::HouiVerdict::Taken:
             Message(QStringLiteral("すでにその方位は登録済みです"));
             houiCombo_->setCurrentIndex(maeHoui_);
             break;
-        case model::HouiVerdict::kOk:
+        case model::HouiVerdict::Ok:
             break;
     }
 }

@@ -72,30 +72,30 @@ const std::vector<Broken>& BrokenFiles() {
         // Wall 2, layer 3 thickness.
         {"not-a-number.kmd",
          [] { return ReplaceLine(Write(ExampleRoom()), 18, "10,20,abc,25,12,1.1"); },
-         Kind::kNotANumber, 18},
+         Kind::NotANumber, 18},
         {"truncated.kmd",
          [] {
              const std::string b = Write(ExampleRoom());
              return b.substr(0, b.find("\r\n", b.size() / 2));
          },
-         Kind::kUnexpectedEnd, 0},
+         Kind::UnexpectedEnd, 0},
         {"five-walls.kmd", [] { return ReplaceLine(Write(ExampleRoom()), 3, "5"); },
-         Kind::kOutOfRange, 3},
+         Kind::OutOfRange, 3},
         {"not-shift-jis.kmd", [] { return ReplaceLine(Write(ExampleRoom()), 11, "\"\x81\x20\""); },
-         Kind::kEncoding, 11},
+         Kind::Encoding, 11},
         {"trailing-text.kmd", [] { return Write(ExampleRoom()) + "\r\nextra\r\n"; },
-         Kind::kTrailingText, 0},
+         Kind::TrailingText, 0},
         {"window-wider-than-wall.kmd",
          [] {
              model::RoomModel room = ExampleRoom();
              room.Mado.Item(3)->SetData({0, 1200, 0}, {0, 8000, 0}, {0, 1, 0}, true, 9.6f, 5);
              return Write(room);
          },
-         Kind::kInvalidRoom, 0},
+         Kind::InvalidRoom, 0},
         // A K no construction gives, which made every load infinite.
         {"huge-k.kmd",
          [] { return ReplaceAll(Write(ExampleRoom()), "1,#TRUE#,.6205618,", "1,#TRUE#,3.4E+38,"); },
-         Kind::kOutOfRange, 4},
+         Kind::OutOfRange, 4},
         {"roof-without-four-walls.kmd",
          [] {
              model::RoomModel room = ExampleRoom();
@@ -103,7 +103,7 @@ const std::vector<Broken>& BrokenFiles() {
              room.Mado.Remove(4);
              return Write(room);
          },
-         Kind::kInvalidRoom, 0},
+         Kind::InvalidRoom, 0},
     };
     return files;
 }

@@ -32,7 +32,7 @@ FieldRef SettingField(std::string_view member) {
     for (const model::RoomSetting& s : model::kFileSettings) {
         ++number;
         if (s.member == member) {
-            return {Section::kConditions, Field::kSetting, 0, number};
+            return {Section::Conditions, Field::Setting, 0, number};
         }
     }
     ADD_FAILURE() << member << " is no setting of the file";
@@ -60,7 +60,7 @@ TEST(Reject, EveryTruncationOfAFullFile) {
         const char next = bytes[cut];
         const bool atBoundary = next == ',' || next == '\r' || next == '\n';
         if (atBoundary) {
-            EXPECT_EQ(error.kind, Kind::kUnexpectedEnd) << error.Message();
+            EXPECT_EQ(error.kind, Kind::UnexpectedEnd) << error.Message();
         }
         EXPECT_TRUE(IsJapanese(error.Message())) << error.Message();
     }
@@ -69,9 +69,9 @@ TEST(Reject, EveryTruncationOfAFullFile) {
 TEST(Reject, NamesTheLineAndFieldOfANonNumber) {
     const std::string bytes = ReplaceLine(Write(ExampleRoom()), 18, "10,20,abc,25,12,1.1");
     const ReadError error = Refused(bytes);
-    EXPECT_EQ(error.kind, Kind::kNotANumber);
+    EXPECT_EQ(error.kind, Kind::NotANumber);
     EXPECT_EQ(error.line, 18);
-    EXPECT_EQ(error.field, (FieldRef{Section::kWall, Field::kAtusa, 2, 3}));
+    EXPECT_EQ(error.field, (FieldRef{Section::Wall, Field::Atusa, 2, 3}));
     EXPECT_EQ(error.Message(), "18 行目: 壁2 の「厚さ」(層3) が数値ではありません（「abc」）。");
 }
 
@@ -96,9 +96,9 @@ TEST(Reject, NonNumericConditionFields) {
     for (int i = 0; i < kConditionFieldCount; ++i) {
         SCOPED_TRACE(i);
         const ReadError error = Refused(WithConditionField(bytes, i, "x"));
-        EXPECT_TRUE(error.kind == Kind::kNotANumber || error.kind == Kind::kNotABoolean);
+        EXPECT_TRUE(error.kind == Kind::NotANumber || error.kind == Kind::NotABoolean);
         EXPECT_EQ(error.line, 1);
-        EXPECT_EQ(error.field, (FieldRef{Section::kConditions, Field::kSetting, 0, i + 1}));
+        EXPECT_EQ(error.field, (FieldRef{Section::Conditions, Field::Setting, 0, i + 1}));
     }
 }
 
@@ -135,15 +135,15 @@ TEST(Reject, ConditionValuesOutsideTheirRange) {
         c.set(room);
         SCOPED_TRACE(LineOf(Write(room), 1));
         const ReadError error = Refused(Write(room));
-        EXPECT_EQ(error.kind, Kind::kOutOfRange) << error.Message();
+        EXPECT_EQ(error.kind, Kind::OutOfRange) << error.Message();
         EXPECT_EQ(error.field, SettingField(c.setting));
     }
     // Beyond the type itself.
     const std::string bytes = Write(NewRoom());
     EXPECT_EQ(Refused(ReplaceLine(bytes, 1, "256" + LineOf(bytes, 1).substr(1))).kind,
-              Kind::kOutOfRange);
+              Kind::OutOfRange);
     const ReadError big = Refused(ReplaceAll(bytes, ",1000,", ",1E+30,"));
-    EXPECT_EQ(big.kind, Kind::kOutOfRange);
+    EXPECT_EQ(big.kind, Kind::OutOfRange);
     EXPECT_EQ(big.Message(),
               "1 行目: 条件の「照明の全出力」の値「1E+30」は範囲外です（0〜99999 W）。");
 }
@@ -173,7 +173,7 @@ TEST(Reject, SettingsReadWithinTheirRangeOnly) {
             ReadError error;
             EXPECT_EQ(ReadProject(edited, room, &error), range.Contains(v)) << error.Message();
             if (!range.Contains(v)) {
-                EXPECT_EQ(error.kind, Kind::kOutOfRange);
+                EXPECT_EQ(error.kind, Kind::OutOfRange);
                 EXPECT_EQ(error.field, SettingField(setting.member));
             }
         }
@@ -196,147 +196,147 @@ TEST(Reject, RoomsBeyondTheModelsLimits) {
     const std::vector<Case> cases{
         {"five walls",
          [&](RoomModel& r) { AddWall(r, MakeConstruction(wall, 7200, 2700, 1, false)); },
-         Kind::kOutOfRange,
-         {Section::kWallCount, Field::kCount, 0, 0}},
+         Kind::OutOfRange,
+         {Section::WallCount, Field::Count, 0, 0}},
         {"orientation 9 for a wall",
          [](RoomModel& r) { r.Kabe.Item(2)->Houi = 9; },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kHoui, 2, 0}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::Houi, 2, 0}},
         {"two north walls",
          [](RoomModel& r) { r.Kabe.Item(3)->Houi = 1; },
-         Kind::kInvalidRoom,
-         {Section::kWall, Field::kHoui, 3, 0}},
+         Kind::InvalidRoom,
+         {Section::Wall, Field::Houi, 3, 0}},
         {"mixed parity",
          [](RoomModel& r) { r.Kabe.Item(2)->Houi = 2; },
-         Kind::kInvalidRoom,
-         {Section::kWall, Field::kHoui, 2, 0}},
+         Kind::InvalidRoom,
+         {Section::Wall, Field::Houi, 2, 0}},
         {"heights differ",
          [](RoomModel& r) { r.Kabe.Item(4)->Tate = 2400; },
-         Kind::kInvalidRoom,
-         {Section::kWall, Field::kTate, 4, 0}},
+         Kind::InvalidRoom,
+         {Section::Wall, Field::Tate, 4, 0}},
         {"opposite widths differ",
          [](RoomModel& r) { r.Kabe.Item(4)->Yoko = 5000; },
-         Kind::kInvalidRoom,
-         {Section::kWall, Field::kYoko, 4, 0}},
+         Kind::InvalidRoom,
+         {Section::Wall, Field::Yoko, 4, 0}},
         {"width below 1000",
          [](RoomModel& r) { r.Kabe.Item(1)->Yoko = 999; },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kYoko, 1, 0}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::Yoko, 1, 0}},
         {"negative height",
          [](RoomModel& r) { r.Kabe.Item(1)->Tate = -2700; },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kTate, 1, 0}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::Tate, 1, 0}},
         {"zero K",
          [](RoomModel& r) { r.Kabe.Item(1)->Netukanryuu = 0.0f; },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kNetukanryuu, 1, 0}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::Netukanryuu, 1, 0}},
         // The largest K the construction dialog gives, 1 / 0.175, and a
         // load-overflowing one.
         {"K above one over the surface resistance",
          [](RoomModel& r) { r.Kabe.Item(1)->Netukanryuu = 5.714287f; },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kNetukanryuu, 1, 0}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::Netukanryuu, 1, 0}},
         {"K of 3.4E+38",
          [](RoomModel& r) { r.Kabe.Item(3)->Netukanryuu = 3.4e38f; },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kNetukanryuu, 3, 0}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::Netukanryuu, 3, 0}},
         {"wall attribute 4",
          [](RoomModel& r) { r.Kabe.Item(1)->Zokusei = 4; },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kZokusei, 1, 0}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::Zokusei, 1, 0}},
         {"floor attribute 3",
          [](RoomModel& r) { r.Yuka.Item(1)->Zokusei = 3; },
-         Kind::kOutOfRange,
-         {Section::kFloor, Field::kZokusei, 0, 0}},
+         Kind::OutOfRange,
+         {Section::Floor, Field::Zokusei, 0, 0}},
         {"no layers",
          [](RoomModel& r) {
              r.Kabe.Item(1)->SetData({"", ""}, {0, 0}, {0, 0}, 7200, 2700, 1, false, 5.0f, 0);
          },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kLayerCount, 1, 0}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::LayerCount, 1, 0}},
         {"thickness 301",
          [](RoomModel& r) {
              r.Kabe.Item(1)->SetData({"", "a", ""}, {0, 1.0f, 0}, {0, 301, 0}, 7200, 2700, 1, false,
                                      2.0f, 0);
          },
-         Kind::kOutOfRange,
-         {Section::kWall, Field::kAtusa, 1, 1}},
+         Kind::OutOfRange,
+         {Section::Wall, Field::Atusa, 1, 1}},
         {"zero conductivity",
          [](RoomModel& r) {
              r.Yane.Item(1)->SetData({"", "a", "b", ""}, {0, 1.0f, 0.0f, 0}, {0, 10, 10, 0}, 7200,
                                      5400, 0, false, 2.0f, 0);
          },
-         Kind::kOutOfRange,
-         {Section::kRoof, Field::kNetu, 0, 2}},
+         Kind::OutOfRange,
+         {Section::Roof, Field::Netu, 0, 2}},
         {"conductivity of 400",
          [](RoomModel& r) {
              r.Yuka.Item(1)->SetData({"", "a", ""}, {0, 400.0f, 0}, {0, 10, 0}, 7200, 5400, 9,
                                      false, 2.0f, 0);
          },
-         Kind::kOutOfRange,
-         {Section::kFloor, Field::kNetu, 0, 1}},
+         Kind::OutOfRange,
+         {Section::Floor, Field::Netu, 0, 1}},
         {"roof orientation 1",
          [](RoomModel& r) { r.Yane.Item(1)->Houi = 1; },
-         Kind::kOutOfRange,
-         {Section::kRoof, Field::kHoui, 0, 0}},
+         Kind::OutOfRange,
+         {Section::Roof, Field::Houi, 0, 0}},
         {"floor orientation 0",
          [](RoomModel& r) { r.Yuka.Item(1)->Houi = 0; },
-         Kind::kOutOfRange,
-         {Section::kFloor, Field::kHoui, 0, 0}},
+         Kind::OutOfRange,
+         {Section::Floor, Field::Houi, 0, 0}},
         {"window set of another orientation",
          [](RoomModel& r) { r.Mado.Item(2)->Houi = 5; },
-         Kind::kInvalidRoom,
-         {Section::kWallWindows, Field::kMadoHoui, 2, 0}},
+         Kind::InvalidRoom,
+         {Section::WallWindows, Field::MadoHoui, 2, 0}},
         {"window wider than the wall",
          [&](RoomModel& r) {
              windows(r, 2, {0, 1200, 0}, {0, 6000, 0}, {0, 1, 0}, 7.2f);
          },
-         Kind::kInvalidRoom,
-         {Section::kWallWindows, Field::kMadoYoko, 2, 1}},
+         Kind::InvalidRoom,
+         {Section::WallWindows, Field::MadoYoko, 2, 1}},
         {"window higher than the wall",
          [&](RoomModel& r) {
              windows(r, 2, {0, 3000, 0}, {0, 1000, 0}, {0, 1, 0}, 3.0f);
          },
-         Kind::kInvalidRoom,
-         {Section::kWallWindows, Field::kMadoTate, 2, 1}},
+         Kind::InvalidRoom,
+         {Section::WallWindows, Field::MadoTate, 2, 1}},
         {"window width 499",
          [&](RoomModel& r) {
              windows(r, 2, {0, 1200, 0}, {0, 499, 0}, {0, 1, 0}, 0.6f);
          },
-         Kind::kOutOfRange,
-         {Section::kWallWindows, Field::kMadoYoko, 2, 1}},
+         Kind::OutOfRange,
+         {Section::WallWindows, Field::MadoYoko, 2, 1}},
         {"window count 0",
          [&](RoomModel& r) {
              windows(r, 2, {0, 1200, 0}, {0, 900, 0}, {0, 0, 0}, 0.0f);
          },
-         Kind::kOutOfRange,
-         {Section::kWallWindows, Field::kKazu, 2, 1}},
+         Kind::OutOfRange,
+         {Section::WallWindows, Field::Kazu, 2, 1}},
         {"window area above the wall's",
          [&](RoomModel& r) {
              windows(r, 2, {0, 1200, 0}, {0, 900, 0}, {0, 1, 0}, 15.0f);
          },
-         Kind::kInvalidRoom,
-         {Section::kWallWindows, Field::kMenseki, 2, 0}},
+         Kind::InvalidRoom,
+         {Section::WallWindows, Field::Menseki, 2, 0}},
         {"area without windows",
          [](RoomModel& r) { r.Mado.Item(1)->Menseki = 1.0f; },
-         Kind::kInvalidRoom,
-         {Section::kWallWindows, Field::kMenseki, 1, 0}},
+         Kind::InvalidRoom,
+         {Section::WallWindows, Field::Menseki, 1, 0}},
         {"negative area",
          [](RoomModel& r) { r.Mado.Item(1)->Menseki = -1.0f; },
-         Kind::kOutOfRange,
-         {Section::kWallWindows, Field::kMenseki, 1, 0}},
+         Kind::OutOfRange,
+         {Section::WallWindows, Field::Menseki, 1, 0}},
         {"two roofs",
          [](RoomModel& r) { r.Yane.Add(r.Yane.Item(1)); },
-         Kind::kOutOfRange,
-         {Section::kRoofCount, Field::kCount, 0, 0}},
+         Kind::OutOfRange,
+         {Section::RoofCount, Field::Count, 0, 0}},
         {"two floors",
          [](RoomModel& r) { r.Yuka.Add(r.Yuka.Item(1)); },
-         Kind::kOutOfRange,
-         {Section::kFloorCount, Field::kCount, 0, 0}},
+         Kind::OutOfRange,
+         {Section::FloorCount, Field::Count, 0, 0}},
         {"two skylights",
          [](RoomModel& r) { r.Yane_Mado.Add(r.Yane_Mado.Item(1)); },
-         Kind::kOutOfRange,
-         {Section::kSkylightCount, Field::kCount, 0, 0}},
+         Kind::OutOfRange,
+         {Section::SkylightCount, Field::Count, 0, 0}},
         {"floor with three walls",
          [](RoomModel& r) {
              r.Kabe.Remove(4);
@@ -344,24 +344,24 @@ TEST(Reject, RoomsBeyondTheModelsLimits) {
              r.Yane.Clear();
              r.Yane_Mado.Clear();
          },
-         Kind::kInvalidRoom,
-         {Section::kFloorCount, Field::kCount, 0, 0}},
+         Kind::InvalidRoom,
+         {Section::FloorCount, Field::Count, 0, 0}},
         {"skylight without roof",
          [](RoomModel& r) { r.Yane.Clear(); },
-         Kind::kInvalidRoom,
-         {Section::kSkylightCount, Field::kCount, 0, 0}},
+         Kind::InvalidRoom,
+         {Section::SkylightCount, Field::Count, 0, 0}},
         {"empty skylight set",
          [](RoomModel& r) {
              r.Yane_Mado.Item(1)->SetData({0, 0}, {0, 0}, {0, 0}, true, 0.0f, 0);
          },
-         Kind::kOutOfRange,
-         {Section::kSkylight, Field::kEntryCount, 0, 0}},
+         Kind::OutOfRange,
+         {Section::Skylight, Field::EntryCount, 0, 0}},
         {"skylight wider than the roof",
          [](RoomModel& r) {
              r.Yane_Mado.Item(1)->SetData({0, 900, 0}, {0, 8000, 0}, {0, 1, 0}, true, 7.2f, 0);
          },
-         Kind::kInvalidRoom,
-         {Section::kSkylight, Field::kMadoYoko, 0, 1}},
+         Kind::InvalidRoom,
+         {Section::Skylight, Field::MadoYoko, 0, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -386,22 +386,22 @@ TEST(Reject, BrokenSyntax) {
     };
     const std::vector<Case> cases{
         {"unterminated string", ReplaceLine(bytes, 11, name.substr(0, name.size() - 1)),
-         Kind::kUnterminatedString, 11},
-        {"text after a string", ReplaceLine(bytes, 11, name + "x"), Kind::kTextAfterString, 11},
-        {"stray quote", ReplaceLine(bytes, 11, "ab\"c"), Kind::kUnterminatedString, 11},
-        {"empty field", ReplaceAll(bytes, "10,20,150", "10,,150"), Kind::kEmptyField, 6},
-        {"quoted number", ReplaceLine(bytes, 3, "\"4\""), Kind::kNotANumber, 3},
-        {"not a boolean", ReplaceAll(bytes, "#TRUE#", "#YES#"), Kind::kNotABoolean, 1},
-        {"trailing text", bytes + "\r\n\r\n0\r\n", Kind::kTrailingText, 95},
-        {"trailing comma", bytes.substr(0, bytes.size() - 2) + ",\r\n", Kind::kTrailingText, 92},
-        {"bytes that are not Shift_JIS", ReplaceLine(bytes, 11, "\"\x81\x20\""), Kind::kEncoding,
+         Kind::UnterminatedString, 11},
+        {"text after a string", ReplaceLine(bytes, 11, name + "x"), Kind::TextAfterString, 11},
+        {"stray quote", ReplaceLine(bytes, 11, "ab\"c"), Kind::UnterminatedString, 11},
+        {"empty field", ReplaceAll(bytes, "10,20,150", "10,,150"), Kind::EmptyField, 6},
+        {"quoted number", ReplaceLine(bytes, 3, "\"4\""), Kind::NotANumber, 3},
+        {"not a boolean", ReplaceAll(bytes, "#TRUE#", "#YES#"), Kind::NotABoolean, 1},
+        {"trailing text", bytes + "\r\n\r\n0\r\n", Kind::TrailingText, 95},
+        {"trailing comma", bytes.substr(0, bytes.size() - 2) + ",\r\n", Kind::TrailingText, 92},
+        {"bytes that are not Shift_JIS", ReplaceLine(bytes, 11, "\"\x81\x20\""), Kind::Encoding,
          11},
         // The fields are read from the undecoded bytes; bytes that do not
         // decode still come first, wherever they stand.
         {"bytes that are not Shift_JIS in a number", ReplaceLine(bytes, 3, "\x81\x20"),
-         Kind::kEncoding, 3},
+         Kind::Encoding, 3},
         {"bytes that are not Shift_JIS after another fault",
-         ReplaceLine(ReplaceLine(bytes, 3, "x"), 23, "\"\x81\x20\""), Kind::kEncoding, 23},
+         ReplaceLine(ReplaceLine(bytes, 3, "x"), 23, "\"\x81\x20\""), Kind::Encoding, 23},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -412,7 +412,7 @@ TEST(Reject, BrokenSyntax) {
     // The text a message shows is decoded: a full-width digit.
     EXPECT_EQ(Refused(ReplaceLine(bytes, 3, "\x82\x53")).text, "４");
     const ReadError large = Refused(bytes + std::string(kMaxProjectFileSize, '\n'));
-    EXPECT_EQ(large.kind, Kind::kFileTooLarge);
+    EXPECT_EQ(large.kind, Kind::FileTooLarge);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST_F(ProjectFiles, FailedSavesReportAndLeaveNothingBehind) {
     Put(Path("plain-file"), "not a folder");
     struct Case {
         std::string path;
-        int error_number;
+        int errorNumber;
         const char* message;
     };
     fs::create_directory(dir_ / "folder.kmd");
@@ -110,8 +110,8 @@ TEST_F(ProjectFiles, FailedSavesReportAndLeaveNothingBehind) {
         SCOPED_TRACE(c.path);
         SaveError error;
         EXPECT_FALSE(SaveProjectFile(c.path, ExampleRoom(), &error));
-        EXPECT_EQ(error.kind, SaveError::Kind::kFileSystem);
-        EXPECT_EQ(error.error_number, c.error_number);
+        EXPECT_EQ(error.kind, SaveError::Kind::FileSystem);
+        EXPECT_EQ(error.errorNumber, c.errorNumber);
         EXPECT_EQ(error.Message(), c.message);
         EXPECT_EQ(Entries(), (std::vector<std::string>{"folder.kmd", "plain-file"}));
     }
@@ -126,7 +126,7 @@ TEST_F(ProjectFiles, AFolderThatTakesNoFilesIsNotCalledMissing) {
     }
     SaveError error;
     EXPECT_FALSE(SaveProjectFile("/proc/room.kmd", ExampleRoom(), &error));
-    EXPECT_EQ(error.kind, SaveError::Kind::kNoNewFiles);
+    EXPECT_EQ(error.kind, SaveError::Kind::NoNewFiles);
     EXPECT_EQ(error.Message(),
               "保存先のフォルダには新しいファイルを作成できません。別のフォルダを選んで下さい。");
 }
@@ -138,8 +138,8 @@ TEST_F(ProjectFiles, ARoomThatCannotBeWrittenLeavesTheOldFile) {
                                1, false, 3.0f, 0);
     SaveError error;
     EXPECT_FALSE(SaveProjectFile(Path("room.kmd"), room, &error));
-    EXPECT_EQ(error.kind, SaveError::Kind::kWrite);
-    EXPECT_EQ(error.write.kind, WriteError::Kind::kNotEncodable);
+    EXPECT_EQ(error.kind, SaveError::Kind::Write);
+    EXPECT_EQ(error.write.kind, WriteError::Kind::NotEncodable);
     EXPECT_EQ(Slurp(Path("room.kmd")), "old content");
     EXPECT_EQ(Entries(), std::vector<std::string>{"room.kmd"});
 }
@@ -165,17 +165,17 @@ TEST_F(ProjectFiles, TargetsThatMustNotBeReplacedAreRefused) {
         std::string message;
     };
     const std::vector<Case> cases{
-        {"read-only.kmd", SaveError::Kind::kReadOnly,
+        {"read-only.kmd", SaveError::Kind::ReadOnly,
          "読み取り専用のファイルです。上書きしませんでした。"},
-        {"owner-read-only.kmd", SaveError::Kind::kReadOnly,
+        {"owner-read-only.kmd", SaveError::Kind::ReadOnly,
          "読み取り専用のファイルです。上書きしませんでした。"},
-        {"link-to-read-only.kmd", SaveError::Kind::kReadOnly,
+        {"link-to-read-only.kmd", SaveError::Kind::ReadOnly,
          "読み取り専用のファイルです。上書きしませんでした。"},
-        {"fifo.kmd", SaveError::Kind::kNotRegularFile,
+        {"fifo.kmd", SaveError::Kind::NotRegularFile,
          "保存先は通常のファイルではありません（FIFO やデバイスには保存できません）。"},
-        {"device.kmd", SaveError::Kind::kNotRegularFile,
+        {"device.kmd", SaveError::Kind::NotRegularFile,
          "保存先は通常のファイルではありません（FIFO やデバイスには保存できません）。"},
-        {"loop-a.kmd", SaveError::Kind::kFileSystem, "シンボリックリンクが循環しています。"},
+        {"loop-a.kmd", SaveError::Kind::FileSystem, "シンボリックリンクが循環しています。"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -207,24 +207,24 @@ TEST_F(ProjectFiles, ADanglingLinkGetsTheFileItPointsTo) {
 // has been called `after` times. A failing close still closes.
 class FailingCalls : public SaveCalls {
 public:
-    enum class Call { kWrite, kSync, kClose, kRename };
-    FailingCalls(Call call, int after, int error_number)
-        : call_(call), after_(after), errno_(error_number) {}
+    enum class Call { Write, Sync, Close, Rename };
+    FailingCalls(Call call, int after, int errorNumber)
+        : call_(call), after_(after), errno_(errorNumber) {}
 
     long Write(int fd, const char* data, std::size_t size) override {
-        if (Fails(Call::kWrite)) {
+        if (Fails(Call::Write)) {
             return -1;
         }
         // Short writes, as a pipe or a nearly full disk gives them.
         return SaveCalls::Write(fd, data, std::min<std::size_t>(size, 100));
     }
-    int Sync(int fd) override { return Fails(Call::kSync) ? -1 : SaveCalls::Sync(fd); }
+    int Sync(int fd) override { return Fails(Call::Sync) ? -1 : SaveCalls::Sync(fd); }
     int Close(int fd) override {
         const int r = SaveCalls::Close(fd);
-        return Fails(Call::kClose) ? -1 : r;
+        return Fails(Call::Close) ? -1 : r;
     }
     int Rename(const char* from, const char* to) override {
-        return Fails(Call::kRename) ? -1 : SaveCalls::Rename(from, to);
+        return Fails(Call::Rename) ? -1 : SaveCalls::Rename(from, to);
     }
 
 private:
@@ -248,30 +248,30 @@ TEST_F(ProjectFiles, ASaveFailingAtAnyStepKeepsTheOldFileAndSaysWhy) {
         const char* what;
         Call call;
         int after;
-        int error_number;
+        int errorNumber;
         const char* message;
     };
     const Case cases[] = {
-        {"first write", Call::kWrite, 0, ENOSPC, "ディスクの空き容量が足りません。"},
-        {"a later write", Call::kWrite, 3, EIO, "保存できませんでした（Input/output error）。"},
-        {"flush", Call::kSync, 0, EIO, "保存できませんでした（Input/output error）。"},
-        {"close", Call::kClose, 0, EDQUOT, "ディスクの空き容量が足りません。"},
-        {"rename", Call::kRename, 0, EACCES, "保存先に書き込む権限がありません。"},
+        {"first write", Call::Write, 0, ENOSPC, "ディスクの空き容量が足りません。"},
+        {"a later write", Call::Write, 3, EIO, "保存できませんでした（Input/output error）。"},
+        {"flush", Call::Sync, 0, EIO, "保存できませんでした（Input/output error）。"},
+        {"close", Call::Close, 0, EDQUOT, "ディスクの空き容量が足りません。"},
+        {"rename", Call::Rename, 0, EACCES, "保存先に書き込む権限がありません。"},
     };
     Put(Path("room.kmd"), Write(OneWallRoom()));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        FailingCalls calls(c.call, c.after, c.error_number);
+        FailingCalls calls(c.call, c.after, c.errorNumber);
         SaveError error;
         EXPECT_FALSE(SaveProjectFile(Path("room.kmd"), ExampleRoom(), &error, calls));
-        EXPECT_EQ(error.kind, SaveError::Kind::kFileSystem);
-        EXPECT_EQ(error.error_number, c.error_number);
+        EXPECT_EQ(error.kind, SaveError::Kind::FileSystem);
+        EXPECT_EQ(error.errorNumber, c.errorNumber);
         EXPECT_EQ(error.Message(), c.message);
         EXPECT_EQ(Slurp(Path("room.kmd")), Write(OneWallRoom()));
         EXPECT_EQ(Entries(), std::vector<std::string>{"room.kmd"});
     }
     // The same calls without a failure save the whole file.
-    FailingCalls none(Call::kRename, 1, 0);
+    FailingCalls none(Call::Rename, 1, 0);
     SaveError error;
     ASSERT_TRUE(SaveProjectFile(Path("room.kmd"), ExampleRoom(), &error, none)) << error.Message();
     EXPECT_EQ(Slurp(Path("room.kmd")), Write(ExampleRoom()));
@@ -292,7 +292,7 @@ TEST_F(ProjectFiles, AFullDiskKeepsTheOldFile) {
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
-    EXPECT_EQ(error.error_number, EFBIG);
+    EXPECT_EQ(error.errorNumber, EFBIG);
     EXPECT_EQ(error.Message(), "ファイルの大きさの上限を超えるため書き込めません。");
     EXPECT_EQ(Slurp(Path("room.kmd")), Write(OneWallRoom()));
     EXPECT_EQ(Entries(), std::vector<std::string>{"room.kmd"});
@@ -308,27 +308,27 @@ TEST_F(ProjectFiles, ReadFailuresLeaveTheRoomAlone) {
         return error;
     };
     ReadError e = refused(Path("absent.kmd"));
-    EXPECT_EQ(e.kind, ReadError::Kind::kFileSystem);
+    EXPECT_EQ(e.kind, ReadError::Kind::FileSystem);
     EXPECT_EQ(e.Message(), "ファイルがありません。");
     e = refused(dir_.string());
-    EXPECT_EQ(e.error_number, EISDIR);
+    EXPECT_EQ(e.errorNumber, EISDIR);
 
     // A sparse file just over the limit is refused before it is read.
     { std::ofstream big(Path("big.kmd"), std::ios::binary); }
     fs::resize_file(Path("big.kmd"), kMaxProjectFileSize + 1);
     e = refused(Path("big.kmd"));
-    EXPECT_EQ(e.kind, ReadError::Kind::kFileTooLarge);
+    EXPECT_EQ(e.kind, ReadError::Kind::FileTooLarge);
     EXPECT_NE(e.Message().find("4194305"), std::string::npos) << e.Message();
 
     const std::string bytes = Write(before);
     Put(Path("bad.kmd"), bytes.substr(0, bytes.find("\r\n")));
     e = refused(Path("bad.kmd"));
-    EXPECT_EQ(e.kind, ReadError::Kind::kUnexpectedEnd);
+    EXPECT_EQ(e.kind, ReadError::Kind::UnexpectedEnd);
 
     // Nothing that is not a regular file is read, and a FIFO is not waited
     // on: without a writer, reading one would wait for ever.
     e = refused("/dev/zero");
-    EXPECT_EQ(e.kind, ReadError::Kind::kNotRegularFile);
+    EXPECT_EQ(e.kind, ReadError::Kind::NotRegularFile);
     EXPECT_EQ(e.Message(), "通常のファイルではありません（FIFO やデバイスからは読み込めません）。");
     ASSERT_EQ(::mkfifo(Path("fifo.kmd").c_str(), 0644), 0);
     auto reading = std::async(std::launch::async, [&] { return refused(Path("fifo.kmd")); });
@@ -337,7 +337,7 @@ TEST_F(ProjectFiles, ReadFailuresLeaveTheRoomAlone) {
         // A writer that opens and closes lets the read end.
         ::close(::open(Path("fifo.kmd").c_str(), O_WRONLY));
     }
-    EXPECT_EQ(reading.get().kind, ReadError::Kind::kNotRegularFile);
+    EXPECT_EQ(reading.get().kind, ReadError::Kind::NotRegularFile);
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST(WriterBytes, RefusesTextsTheFileCannotHold) {
         std::string bytes;
         WriteError error;
         EXPECT_FALSE(WriteProject(room, bytes, &error));
-        EXPECT_EQ(error.field, (FieldRef{Section::kWall, Field::kZai, 1, 2}));
+        EXPECT_EQ(error.field, (FieldRef{Section::Wall, Field::Zai, 1, 2}));
         EXPECT_NE(error.Message().find("壁1 の「材質」(層2)"), std::string::npos)
             << error.Message();
     }

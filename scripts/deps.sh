@@ -11,13 +11,10 @@ if [ "${1:-}" = "run" ]; then
     packages+=(xvfb xauth)
 fi
 if [ "${1:-}" = "test" ]; then
-    # clang and its runtimes (libFuzzer, the sanitizers) for the fuzz build.
-    packages+=(clang-format clang libclang-rt-dev)
-fi
-
-# pdftotext, pdfinfo and pdffonts read the calculation documents back.
-if [ "${1:-}" = "test" ]; then
-    packages+=(poppler-utils)
+    # clang-format for the format check; clang and its runtimes (libFuzzer,
+    # the sanitizers) for the fuzz build; pdftotext, pdfinfo and pdffonts
+    # read the calculation documents back.
+    packages+=(clang-format clang libclang-rt-dev poppler-utils)
 fi
 
 missing=()
